@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace kotebu {
+
+// The enemy viewer's own names and descriptions (they differ slightly from
+// the roster's display names). Out-of-range rows give empty texts.
+QString enemyBookName(bool secondGame, int row);
+QString enemyBookDescription(bool secondGame, int row);
+
+} // namespace kotebu

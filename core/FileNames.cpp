@@ -1,0 +1,47 @@
+#include "FileNames.h"
+
+#include <QDirIterator>
+#include <QFileInfo>
+
+namespace kotebu {
+
+QString findFileNoCase(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    if (QFileInfo(path).isFile())
+        return path;
+
+    const int cut = path.lastIndexOf(folderSeparator());
+    const QString name = cut < 0 ? path : path.mid(cut + 1);
+    if (name.isEmpty())
+        return {};
+    const QString prefix = cut < 0 ? QString() : path.left(cut + 1);
+    const QString folder = cut < 0 ? QStringLiteral(".") : prefix;
+
+    // Walk the folder once and stop at the first name that matches; name
+    // filters would take "[" or "*" in a file name for wildcards.
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        it.next();
+        if (it.fileName().compare(name, Qt::CaseInsensitive) == 0)
+            return prefix + it.fileName();
+    }
+    return {};
+}
+
+bool fileExistsNoCase(const QString &path)
+{
+    return !findFileNoCase(path).isEmpty();
+}
+
+QChar folderSeparator()
+{
+#ifdef Q_OS_WIN
+    return QLatin1Char('\\');
+#else
+    return QLatin1Char('/');
+#endif
+}
+
+} // namespace kotebu

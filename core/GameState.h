@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace kotebu {
+
+// Every number of the game is a 16-bit signed value, and truth values are
+// 0 (false) and -1 (true); any non-zero value tests as true.
+using Int16 = std::int16_t;
+constexpr Int16 True = -1;
+constexpr Int16 False = 0;
+
+// The module-level state of the game. One instance lives for the whole run
+// (see game()); the rules take it by reference so tests can build their own.
+struct GameState {
+    // Day cycle
+    Int16 NextPhase = 0;   // 0 none pending, 1 night, 2 morning, 3 adventure
+    Int16 LastPhase = 0;
+    Int16 GameRunning = 0;
+    Int16 PhaseTick = 0;
+    Int16 Paused = 0;
+    Int16 EnemyIndex = 0;
+    Int16 EndingKind = 0;  // 1 boss beaten, 2 lost after the age of 30
+    Int16 EventFlags = 0;  // bit 1 married, bit 2 mother
+
+    // The heroine (the saved part)
+    Int16 Year = 0;        // quarter years; age = Year / 4 + 8
+    Int16 Experience = 0;
+    Int16 Stamina = 0;
+    Int16 Knowledge = 0;
+    Int16 Information = 0;
+    Int16 Love = 0;
+    Int16 Charm = 0;
+
+    // Presentation and start-up
+    Int16 SecondGame = 0;
+    Int16 SelectorOpen = 0;
+    Int16 NextSceneRequested = 0;
+    Int16 DemoSkipRequested = 0;
+    Int16 StoryTick = 0;
+
+    QString CrLf;          // LF then CR, set by LoadGameState
+    QString PictureFolder; // ends with the folder separator
+
+    int age() const { return Year / 4 + 8; }
+    QString section() const { return SecondGame ? QStringLiteral("KoTeBu2") : QStringLiteral("KoTeBu"); }
+    QString heroineName() const;
+};
+
+// The game's line break inside its own strings: line feed, then carriage return.
+QString gameLineBreak();
+
+// The one game state of the running program.
+GameState &game();
+
+} // namespace kotebu

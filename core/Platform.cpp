@@ -1,0 +1,80 @@
+#include "Platform.h"
+
+#include <QLoggingCategory>
+#include <QTime>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace kotebu {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcPlatform, "kotebu.platform")
+
+class SystemClock final : public Clock {
+public:
+    double secondsSinceMidnight() const override
+    {
+        return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    }
+};
+
+// Without a window system nobody can answer: log the text and take the default.
+class LoggingMessageBoxes final : public MessageBoxes {
+public:
+    MessageResult show(const MessageRequest &request) override
+    {
+        qCWarning(lcPlatform).noquote() << request.title << request.text;
+        return request.defaultButton;
+    }
+};
+
+class ImmediateExit final : public ProgramExit {
+public:
+    void exitNow(int code) override
+    {
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+};
+
+class FixedScreen final : public Screen {
+public:
+    QSize size() const override { return {1024, 768}; }
+};
+
+SystemClock systemClock;
+LoggingMessageBoxes loggingBoxes;
+ImmediateExit immediateExit;
+FixedScreen fixedScreen;
+
+Clock *currentClock = nullptr;
+MessageBoxes *currentBoxes = nullptr;
+ProgramExit *currentExit = nullptr;
+Screen *currentScreen = nullptr;
+
+} // namespace
+
+Clock &clock() { return currentClock ? *currentClock : systemClock; }
+MessageBoxes &messageBoxes() { return currentBoxes ? *currentBoxes : loggingBoxes; }
+ProgramExit &programExit() { return currentExit ? *currentExit : immediateExit; }
+Screen &screen() { return currentScreen ? *currentScreen : fixedScreen; }
+
+void setClock(Clock *c) { currentClock = c; }
+void setMessageBoxes(MessageBoxes *m) { currentBoxes = m; }
+void setProgramExit(ProgramExit *e) { currentExit = e; }
+void setScreen(Screen *s) { currentScreen = s; }
+
+void endProgram(int code)
+{
+    programExit().exitNow(code);
+    throw ProgramEnded{code};
+}
+
+QString applicationTitle()
+{
+    return QStringLiteral("KoTeBu Special Pack");
+}
+
+} // namespace kotebu

@@ -1,0 +1,93 @@
+#include "Pictures.h"
+
+#include "FileNames.h"
+
+#include <QFile>
+#include <QIcon>
+#include <QImageReader>
+
+namespace kotebu {
+
+namespace {
+
+QPixmap resource(const QString &name)
+{
+    return QPixmap(QStringLiteral(":/pictures/") + name + QStringLiteral(".png"));
+}
+
+// Monster pictures are about 300 pixels wide and shown in a 153-pixel square;
+// anything beyond this is read scaled down rather than allocated whole.
+constexpr int MaxMonsterSide = 1024;
+
+} // namespace
+
+namespace pictures {
+
+QPixmap heroine(bool secondGame, HeroinePose pose)
+{
+    const int index = static_cast<int>(pose);
+    return resource((secondGame ? QStringLiteral("harunen_") : QStringLiteral("kotobu_")) + QString::number(index));
+}
+
+QPixmap dayIcon(DayIcon icon)
+{
+    return resource(QStringLiteral("dayicon_") + QString::number(static_cast<int>(icon)));
+}
+
+QPixmap careItem(int item)
+{
+    return resource(QStringLiteral("care_") + QString::number(item));
+}
+
+QPixmap pauseIcon() { return resource(QStringLiteral("pause")); }
+QPixmap firstGameTitle() { return resource(QStringLiteral("title_kotobu")); }
+QPixmap secondHeroineStart() { return resource(QStringLiteral("harunen_start")); }
+QPixmap selectorFirstGame() { return resource(QStringLiteral("selector_kotobu")); }
+
+QPixmap selectorBanner(int version)
+{
+    return resource(QStringLiteral("banner_") + QString::number(version));
+}
+
+QPixmap logoSprite(char frame)
+{
+    return resource(QStringLiteral("sprite_") + QChar::fromLatin1(frame).toLower());
+}
+
+QPixmap storyPage(int page)
+{
+    return resource(QStringLiteral("story_") + QString::number(page));
+}
+
+QPixmap storyOverlay() { return resource(QStringLiteral("story_overlay")); }
+
+QPixmap applicationIcon()
+{
+    return QPixmap(QStringLiteral(":/icons/kotebu-256.png"));
+}
+
+} // namespace pictures
+
+QPixmap loadMonsterPicture(const QString &file)
+{
+    const QString found = findFileNoCase(file);
+    if (found.isEmpty())
+        return {};
+    QFile device(found);
+    if (!device.open(QIODevice::ReadOnly))
+        return {};
+    QImageReader reader(&device);
+    reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > MaxMonsterSide || size.height() > MaxMonsterSide)) {
+        if (!reader.supportsOption(QImageIOHandler::ScaledSize))
+            return {};
+        reader.setScaledSize(size.scaled(MaxMonsterSide, MaxMonsterSide, Qt::KeepAspectRatio));
+    }
+    const QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    return QPixmap::fromImage(image);
+}
+
+} // namespace kotebu

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "Outcome.h"
+
+#include <QPixmap>
+#include <QString>
+
+namespace kotebu {
+
+// Every picture that belongs to the windows comes from the program's
+// resources, by these names, so new art replaces files and not code.
+namespace pictures {
+
+QPixmap heroine(bool secondGame, HeroinePose pose); // Image5 / Image6
+QPixmap dayIcon(DayIcon icon);                      // Image4
+QPixmap careItem(int item);                         // Image2(0..4)
+QPixmap pauseIcon();                                // Image3
+QPixmap firstGameTitle();                           // Form8
+QPixmap secondHeroineStart();                       // Form6, and the selector's right picture
+QPixmap selectorFirstGame();                        // the selector's left picture
+QPixmap selectorBanner(int version);                // 0 or 1
+QPixmap logoSprite(char frame);                     // 'A'..'D'
+QPixmap storyPage(int page);                        // 1 or 2
+QPixmap storyOverlay();
+QPixmap applicationIcon();
+
+} // namespace pictures
+
+// Loads a monster picture by its content (PNG, BMP, GIF, JPEG...), whatever
+// the ".KB2" name says, finding the file without regard to letter case.
+// Pictures too large to be sensible are read scaled down; a missing, unreadable
+// or corrupt file gives a null pixmap.
+QPixmap loadMonsterPicture(const QString &file);
+
+} // namespace kotebu

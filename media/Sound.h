@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+namespace kotebu {
+
+// Flags of a wave sound, as the logo uses them.
+enum WaveFlags : int {
+    WaveAsync = 1,      // return at once while the sound plays
+    WaveNoDefault = 2,  // when the file cannot be played, play nothing at all
+};
+
+// The game's sound: one theme (MIDI) at a time and one wave sound at a time.
+// Sound is decoration: every failure is silent.
+class SoundSystem {
+public:
+    virtual ~SoundSystem() = default;
+    // Closes any open theme, opens `path` and plays it once from the start.
+    // Returns at once. False when the file could not be opened.
+    virtual bool openAndPlayMidi(const QString &path) = 0;
+    // Stops and releases the theme; harmless when nothing is open.
+    virtual void closeMidi() = 0;
+    // Playing position of the theme in sixteenth notes, following the audio
+    // actually rendered; stays at the end once the theme has ended. -1 when no
+    // theme is open.
+    virtual int midiPositionSixteenths() const = 0;
+    // Plays a wave file, replacing the one playing. Returns false when the
+    // file could not be played.
+    virtual bool playWave(const QString &path) = 0;
+    // Stops the wave sound playing, if any.
+    virtual void stopWave() = 0;
+};
+
+// The sound system of the running program: silent until installSound() or a
+// test installs one. nullptr brings the silent one back.
+SoundSystem &sound();
+void setSoundSystem(SoundSystem *system);
+
+// The theme calls of the game. PlayMidi names a file in the working directory.
+void PlayMidi(const QString &fileName);
+void StopMidi();
+// The reply to the selector's "Status Midi Position" query: the position as
+// decimal digits, or an empty reply when no theme is open.
+QString StatusMidiPosition();
+
+// A wave sound, asynchronous; flags as in WaveFlags. Without WaveNoDefault a
+// file that cannot be played gives the desktop's default sound (a beep).
+void sndPlaySound(const QString &fileName, int flags);
+
+} // namespace kotebu

@@ -1,0 +1,26 @@
+# Installs the Debian packages the game and its tests need, when missing.
+# Sourced by play.sh and test.sh.
+
+kotebu_packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-svg-dev libgl-dev
+    libfluidsynth-dev libsdl2-dev timgm6mb-soundfont
+    fonts-ipafont-gothic fonts-ipafont-mincho
+)
+kotebu_test_packages=(googletest libgtest-dev libgmock-dev)
+
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}

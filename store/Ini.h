@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace kotebu {
+
+// The game's INI files: base name + ".INI" in the working directory, found
+// without regard to letter case. Every call opens, works and closes the file.
+
+// The value of the first line holding `key` after the header of `section`
+// (the search runs on across later sections), or nullopt when no line holds
+// it. A missing file or section shows its message and ends the program.
+std::optional<QString> ReadIni(const QString &base, const QString &section, const QString &key);
+
+// Replaces the first line holding `key` after the header of `section`; a key
+// that is not found is not added. A missing file or section shows its message
+// and ends the program, as does a failure to save the file; the old file then
+// stays whole.
+void WriteIni(const QString &base, const QString &section, const QString &key, const QString &value);
+void WriteIni(const QString &base, const QString &section, const QString &key, int value);
+
+} // namespace kotebu
