@@ -16,6 +16,7 @@ SoundSystem *installed = nullptr;
 }
 SoundSystem &sound() { return installed ? *installed : silent; }
 void setSoundSystem(SoundSystem *s) { installed = s; }
+void installSound() {}
 void PlayMidi(const QString &fileName) { StopMidi(); sound().openAndPlayMidi(QDir::currentPath() + QLatin1Char('/') + fileName); }
 void StopMidi() { sound().closeMidi(); }
 QString StatusMidiPosition() { int p = sound().midiPositionSixteenths(); return p < 0 ? QString() : QString::number(p); }

@@ -36,6 +36,10 @@ public:
 SoundSystem &sound();
 void setSoundSystem(SoundSystem *system);
 
+// Opens the program's audio device and installs the real sound system; with
+// no device or no SoundFont the game stays silent.
+void installSound();
+
 // The theme calls of the game. PlayMidi names a file in the working directory.
 void PlayMidi(const QString &fileName);
 void StopMidi();
