@@ -1,3 +1,4 @@
+#include "Form1.h"
 #include "Forms.h"
 #include "Main.h"
 #include "Pictures.h"
@@ -12,11 +13,15 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KoTeBu Special Pack"));
     QApplication::setWindowIcon(QIcon(kotebu::pictures::applicationIcon()));
+    // The game ends only through its own Exit or ending window; a window
+    // hiding between two steps of the start-up must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
     kotebu::installWidgetPlatform();
     kotebu::installJapaneseFonts();
     kotebu::installSound();
-    kotebu::Main();
+
     // Main returns only when the ending window was closed by its frame: the
     // main window stays until the player ends the day from it.
+    const auto mainWindow = kotebu::Main();
     return QApplication::exec();
 }
