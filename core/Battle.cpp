@@ -1,6 +1,227 @@
-// Placeholder until the rules land.
 #include "Battle.h"
+
+#include "Random.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace kotebu {
-const std::array<RosterRow, RosterSize> &roster(bool) { static std::array<RosterRow, RosterSize> r{}; return r; }
-PhaseOutcome Battle(GameState &, RandomSource &) { return {}; }
+
+namespace {
+
+constexpr int LastSearchRow = 12; // rows 13 and 14 never come from experience
+constexpr float SpecialChance = 0.1f;
+constexpr int FirstBossAge = 28;
+constexpr int LastForgivingAge = 30;
+
+Int16 saturated(int value)
+{
+    return static_cast<Int16>(std::clamp(value, -32768, 32767));
 }
+
+Int16 saturated(double value)
+{
+    return static_cast<Int16>(std::clamp(value, -32768.0, 32767.0));
+}
+
+// Int(Year / 4) + 8, rounding down also for a (hand-edited) negative Year.
+int ageOf(const GameState &state)
+{
+    const int year = state.Year;
+    return (year >= 0 ? year / 4 : -((-year + 3) / 4)) + 8;
+}
+
+// Int(draw × n): one of 0 … n-1. Worked out in double, where a draw just
+// below 1 can never round up to n.
+int pick(float draw, int n)
+{
+    return std::clamp(static_cast<int>(std::floor(static_cast<double>(draw) * n)), 0, n - 1);
+}
+
+const std::array<RosterRow, RosterSize> FirstGameRoster{{
+    {u"花ネコ", "Hananeko", 10},
+    {u"花ネコＳＰ", "Hananeko", 20},
+    {u"蚊トンボ", "Katonbo", 32},
+    {u"蚊トンボＳＰ", "Katonbo", 46},
+    {u"ニュルハチ", "Nyuru8", 62},
+    {u"毒ウサギ", "Dokusa", 80},
+    {u"毒ウサギＳＰ", "Dokusa", 100},
+    {u"兵隊ペンギン", "HeitaiP", 122},
+    {u"沼ヒゲ", "Numahige", 144},
+    {u"沼ヒゲＳＰ", "Numahige", 170},
+    {u"バクムシ", "Bakmusi", 198},
+    {u"バクムシＳＰ", "Bakmusi", 228},
+    {u"ｱﾒﾘｶﾂﾉｶﾞｴﾙ", "Tunoflog", 260},
+    {u"まねっこぷぅ", "Manepu", 300},
+    {u"ポポタルト", "Popota", 20},
+}};
+
+const std::array<RosterRow, RosterSize> SecondGameRoster{{
+    {u"バニードッグ", "BUNNYDOG", 10},
+    {u"スシヤ", "SUSIYA", 20},
+    {u"スッポン７", "SUPPON7", 32},
+    {u"隠子", "INKO", 46},
+    {u"クスリマス", "KUSURIMS", 62},
+    {u"バウンドドッグ", "BOUND-D", 80},
+    {u"アイチャン", "AICHAN", 100},
+    {u"チータ", "CHITA", 122},
+    {u"魔法使いサリン", "SARIN", 144},
+    {u"ヤンパパ", "YANPAPA", 170},
+    {u"ロボトミー", "ROBOTOMI", 198},
+    {u"家泣き子", "BAKUDAN", 228},
+    {u"王サンショウ魚", "OSANSYO", 260},
+    {u"ハガ・サターン", "HAGA", 300},
+    {u"ポチ＆タマー", "POCTAMA", 20},
+}};
+
+struct BattleTexts {
+    const char16_t *fought;
+    const char16_t *won;
+    const char16_t *lost;
+    const char16_t *food;
+};
+
+constexpr BattleTexts FirstGameTexts{
+    u"ことぶは闘った。",
+    u"ことぶは勝った！経験値",
+    u"ことぶは負けた！ことぶは傷を負った。",
+    u"敵はパイとコーヒーを置いていった。体力が１アップした！",
+};
+
+constexpr BattleTexts SecondGameTexts{
+    u"ハルーネンは闘った。",
+    u"ハルーネンは勝った！経験値",
+    u"ハルーネンは負けた！ハルーネンは傷を負った。",
+    u"敵はランチを置いていった。体力が１アップした！",
+};
+
+QString text(const char16_t *s) { return QString::fromUtf16(s); }
+
+int baseRow(const std::array<RosterRow, RosterSize> &rows, Int16 experience)
+{
+    for (int row = 0; row <= LastSearchRow; ++row) {
+        if (experience < rows[row].level)
+            return row;
+    }
+    return LastSearchRow;
+}
+
+// A won fight raises one attribute, up to 5; the food of the special row
+// always helps.
+void applyWinAttribute(GameState &state, int attribute, const BattleTexts &texts, QString &message)
+{
+    auto raise = [&](Int16 &value, const char16_t *line) {
+        if (value < 5) {
+            value = saturated(value + 1);
+            message += state.CrLf + text(line);
+        }
+    };
+    switch (attribute) {
+    case 1: raise(state.Charm, u"魅力が１アップした！"); break;
+    case 2: raise(state.Knowledge, u"知識が１アップした！"); break;
+    case 3: raise(state.Information, u"情報力が１アップした！"); break;
+    case 4: raise(state.Love, u"愛情が１アップした！"); break;
+    case 5:
+        state.Stamina = saturated(state.Stamina + 1);
+        message += state.CrLf + text(texts.food);
+        break;
+    default: break;
+    }
+}
+
+// A lost fight may cost one attribute point, never below 0.
+void applyLossAttribute(GameState &state, int attribute, QString &message)
+{
+    auto lower = [&](Int16 &value, const char16_t *line) {
+        if (value > 0) {
+            value = saturated(value - 1);
+            message += state.CrLf + text(line);
+        }
+    };
+    switch (attribute) {
+    case 1: lower(state.Charm, u"魅力が１減った！"); break;
+    case 2: lower(state.Knowledge, u"知識が１減った！"); break;
+    case 3: lower(state.Information, u"情報力が１減った！"); break;
+    case 4: lower(state.Love, u"愛情が１減った！"); break;
+    default: break; // 5: she got away with the wound alone
+    }
+}
+
+} // namespace
+
+const std::array<RosterRow, RosterSize> &roster(bool secondGame)
+{
+    return secondGame ? SecondGameRoster : FirstGameRoster;
+}
+
+PhaseOutcome Battle(GameState &state, RandomSource &random)
+{
+    const auto &rows = roster(state.SecondGame != False);
+    const BattleTexts &texts = state.SecondGame ? SecondGameTexts : FirstGameTexts;
+    PhaseOutcome outcome;
+
+    // The monster: around the row her experience has reached, now and then
+    // the special row, and only the boss once she is 28.
+    const int base = baseRow(rows, state.Experience);
+    const int shift = pick(random.next(), 3);
+    int row = std::clamp(base + 1 - shift, 0, LastSearchRow);
+    if (random.next() < SpecialChance)
+        row = SpecialRow;
+    if (ageOf(state) >= FirstBossAge)
+        row = BossRow;
+    state.EnemyIndex = static_cast<Int16>(row);
+    const RosterRow &enemy = rows[row];
+
+    ShownPicture picture;
+    picture.kind = ShownPicture::Kind::MonsterFile;
+    picture.file = state.PictureFolder + QLatin1String(enemy.image) + QStringLiteral(".KB2");
+    outcome.picture = picture;
+
+    QString message = text(enemy.name) + QStringLiteral("が現れた！") + state.CrLf + text(texts.fought);
+
+    // A monster she has outgrown still stands a little above her, so the
+    // difference below is never less than 1.
+    const double experience = state.Experience;
+    double enemyPower = enemy.level;
+    if (enemyPower <= experience)
+        enemyPower = experience + enemyPower / 10.0;
+    const double fightDraw = random.next();
+    const bool won = 1.0 / (enemyPower - experience) > fightDraw / (state.Knowledge + 1.5);
+
+    if (won) {
+        Int16 gain = saturated(std::floor((enemyPower + 1.0 - experience) / 2.0));
+        int attribute = pick(random.next(), 4) + 1;
+        if (row == SpecialRow) {
+            // The girl monster teaches a strong heroine a little and feeds a
+            // weak one instead.
+            if (state.Stamina >= 5)
+                gain = 5;
+            else
+                attribute = 5;
+        }
+        state.Experience = saturated(state.Experience + gain);
+        message += text(texts.won) + QString::number(gain) + QStringLiteral("を得た。") + state.CrLf;
+        applyWinAttribute(state, attribute, texts, message);
+        outcome.message = message;
+        if (row == BossRow) {
+            state.GameRunning = False;
+            state.EndingKind = 1;
+            outcome.pauseAfter = true;
+        }
+        return outcome;
+    }
+
+    message += text(texts.lost) + state.CrLf;
+    applyLossAttribute(state, pick(random.next(), 5) + 1, message);
+    outcome.message = message;
+    state.Stamina = saturated(state.Stamina - 1);
+    if (state.Stamina < 1)
+        state.Stamina = -10;
+    if (ageOf(state) > LastForgivingAge) {
+        state.GameRunning = False;
+        state.EndingKind = 2;
+    }
+    return outcome;
+}
+
+} // namespace kotebu

@@ -1,7 +1,189 @@
-// Placeholder until the rules land.
 #include "DayEvents.h"
+
+#include "Bits.h"
+#include "Random.h"
+
+#include <algorithm>
+
 namespace kotebu {
-PhaseOutcome Morning(GameState &, RandomSource &) { return {}; }
-PhaseOutcome Night(GameState &) { return {}; }
-QString StatusLine(const GameState &) { return {}; }
+
+namespace {
+
+constexpr int MarriedBit = 1;
+constexpr int MotherBit = 2;
+
+// Draws are compared with the thresholds in single precision, as the game
+// always has; a draw of exactly 0.2f does not count.
+constexpr float EventChance = 0.2f;
+
+// A value that would run past the 16-bit range stops at its end instead of
+// turning round to the other sign.
+Int16 saturated(int value)
+{
+    return static_cast<Int16>(std::clamp(value, -32768, 32767));
 }
+
+// Int(Year / 4) + 8, rounding down also for a (hand-edited) negative Year.
+int ageOf(const GameState &state)
+{
+    const int year = state.Year;
+    return (year >= 0 ? year / 4 : -((-year + 3) / 4)) + 8;
+}
+
+bool married(const GameState &state) { return BitTest(state.EventFlags, MarriedBit) != False; }
+bool mother(const GameState &state) { return BitTest(state.EventFlags, MotherBit) != False; }
+
+struct DayTexts {
+    const char16_t *marriage;
+    const char16_t *child;
+    const char16_t *morning;
+    const char16_t *illness;
+    const char16_t *illnessMarried;
+    const char16_t *night;
+    const char16_t *nightMother;
+    const char16_t *namePrefix;
+};
+
+constexpr DayTexts FirstGameTexts{
+    u"ことぶは素敵な彼氏をみつけ、結婚した。夫は名をパラレルといい、東方の戦士であった。よき伴侶となるであろう。",
+    u"ことぶは、かわいい女の子をもうけた。「ハルーネン」と名付けられたその女の子は２人に守られすくすくと育った。",
+    u"朝になった。ことぶは冒険に出かけた。",
+    u"ことぶは病気で動けない。かわいそうに…",
+    u"しかし、優しい夫に見守られ、奇跡的に回復力を増している。",
+    u"夜になった。ことぶは、ぐーぐー寝ている。",
+    u"ことぶの大きな愛情が娘のハルーネンにそそがれ、ことぶの魅力が増えた。",
+    u"ことぶ　",
+};
+
+constexpr DayTexts SecondGameTexts{
+    u"ハルーネンは、傷ついたときに通った隣村の医者、ボルテンと恋に落ち、ついに２人は結婚をした。幸せな家庭を築くであろう。",
+    u"ハルーネンは、かわいい娘をもうけた。ハルーネンとボルテンはその子にリックルと名付けた。元気な可愛い子に育つであろう。",
+    u"朝になった。ハルーネンは修行のために森へ出かけた。",
+    u"ハルーネンは病気にかかり、動けない。かわいそうに…",
+    u"しかし、医師である夫の優しい看病によって、奇跡的に回復をしている。",
+    u"夜になった。ハルーネンは静かに、眠りについている。",
+    u"ハルーネンの大きな愛情が娘のリックルにそそがれ、ハルーネンの魅力が増えた。",
+    u"ハルーネン　",
+};
+
+const DayTexts &textsFor(const GameState &state)
+{
+    return state.SecondGame ? SecondGameTexts : FirstGameTexts;
+}
+
+QString text(const char16_t *s) { return QString::fromUtf16(s); }
+
+ShownPicture heroine(HeroinePose pose)
+{
+    ShownPicture picture;
+    picture.kind = ShownPicture::Kind::Heroine;
+    picture.pose = pose;
+    return picture;
+}
+
+ShownPicture dayIcon(DayIcon icon)
+{
+    ShownPicture picture;
+    picture.kind = ShownPicture::Kind::DayIcon;
+    picture.icon = icon;
+    return picture;
+}
+
+// An event that fills the whole day: the extra tick skips the day's adventure.
+void skipAdventure(GameState &state)
+{
+    state.PhaseTick = saturated(state.PhaseTick + 1);
+}
+
+} // namespace
+
+PhaseOutcome Morning(GameState &state, RandomSource &random)
+{
+    const DayTexts &texts = textsFor(state);
+    PhaseOutcome outcome;
+
+    // Both tests draw first and look at the conditions afterwards, so the
+    // sequence of draws does not depend on the heroine's state.
+    const float marriageDraw = random.next();
+    if (marriageDraw < EventChance && !married(state) && state.Year > 36 && state.Charm > 4) {
+        outcome.windowIcon = DayIcon::Morning;
+        outcome.message = text(texts.marriage);
+        outcome.picture = heroine(HeroinePose::Event);
+        skipAdventure(state);
+        BitSet(state.EventFlags, MarriedBit, 1);
+        return outcome;
+    }
+
+    const float childDraw = random.next();
+    if (childDraw < EventChance && !mother(state) && married(state) && state.Love > 4
+        && state.Year > 48) {
+        outcome.windowIcon = DayIcon::Morning;
+        outcome.picture = heroine(HeroinePose::Event);
+        outcome.message = text(texts.child);
+        skipAdventure(state);
+        BitSet(state.EventFlags, MotherBit, 1);
+        return outcome;
+    }
+
+    if (state.Stamina > 0) {
+        outcome.windowIcon = DayIcon::Morning;
+        outcome.picture = heroine(HeroinePose::Ordinary);
+        outcome.message = text(texts.morning);
+        return outcome;
+    }
+
+    outcome.windowIcon = DayIcon::Illness;
+    QString message = text(texts.illness);
+    outcome.picture = heroine(HeroinePose::Illness);
+    if (married(state)) {
+        message += state.CrLf + text(texts.illnessMarried);
+        state.Stamina = saturated(state.Stamina + 1);
+    }
+    outcome.message = message;
+    skipAdventure(state);
+    // A mild illness is over by the next morning; a deep wound (a lost fight
+    // leaves -10) heals a point a day until it passes -5.
+    state.Stamina = saturated(state.Stamina + 1);
+    if (state.Stamina > -5)
+        state.Stamina = 5;
+    return outcome;
+}
+
+PhaseOutcome Night(GameState &state)
+{
+    const DayTexts &texts = textsFor(state);
+    PhaseOutcome outcome;
+
+    outcome.titleLine = text(texts.namePrefix) + QString::number(ageOf(state))
+        + QStringLiteral("才　／　経験値 ") + QString::number(state.Experience);
+
+    QString message = text(texts.night);
+    outcome.picture = dayIcon(DayIcon::Night);
+    outcome.windowIcon = DayIcon::Night;
+    if (mother(state) && state.Charm < 5) {
+        message += state.CrLf + text(texts.nightMother);
+        state.Charm = saturated(state.Charm + 1);
+    }
+    outcome.message = message;
+    outcome.statusLine = StatusLine(state);
+    return outcome;
+}
+
+QString StatusLine(const GameState &state)
+{
+    // A wounded heroine's deep negative stamina is not shown; -1 says "ill".
+    const int stamina = state.Stamina < 0 ? -1 : state.Stamina;
+    QString line = QStringLiteral(" 体力：") + QString::number(stamina)
+        + QStringLiteral("    愛情：") + QString::number(state.Love)
+        + QStringLiteral("    情報力：") + QString::number(state.Information)
+        + state.CrLf
+        + QStringLiteral("  知識：") + QString::number(state.Knowledge)
+        + QStringLiteral("    魅力：") + QString::number(state.Charm);
+    if (married(state))
+        line += QStringLiteral("    既婚");
+    if (mother(state))
+        line += QStringLiteral("／一児の母");
+    return line;
+}
+
+} // namespace kotebu

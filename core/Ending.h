@@ -12,7 +12,7 @@ Int16 Score(const GameState &state);
 
 struct EndingView {
     QString caption;       // window caption
-    HeroinePose pose;      // Event for a victory, Defeat otherwise
+    HeroinePose pose = HeroinePose::Defeat; // Event for a victory, Defeat otherwise
     QString text;          // narrative, line break, score or consolation
 };
 
