@@ -1,7 +1,180 @@
-// Placeholder until the store lands.
 #include "GameStore.h"
+
+#include "FileNames.h"
+#include "GameState.h"
+#include "Ini.h"
+#include "IniText.h"
+#include "Platform.h"
+#include "Random.h"
+#include "SafeSave.h"
+
+#include <QDateTime>
+#include <QFile>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
 namespace kotebu {
-void LoadGameState(GameState &, const std::function<void()> &) {}
-void PrepareNewGame(const GameState &) {}
-void SaveDay(const GameState &) {}
+
+namespace {
+
+const QString StateFile = QStringLiteral("KTBSP");
+const QString TemplateFileName = QStringLiteral("KTBSPST.INI");
+
+// The saved heroine values: key and member, in the order they are read and
+// written.
+struct HeroineKey {
+    const char *key;
+    Int16 GameState::*value;
+};
+constexpr std::array<HeroineKey, 7> HeroineKeys{{
+    {"KotebuYear", &GameState::Year},
+    {"KotebuEx", &GameState::Experience},
+    {"Tairyoku", &GameState::Stamina},
+    {"Chiryoku", &GameState::Knowledge},
+    {"Joho", &GameState::Information},
+    {"Aijo", &GameState::Love},
+    {"Miryoku", &GameState::Charm},
+}};
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
 }
+
+// Length of the digit run starting at `pos`.
+qsizetype digitsAt(const QByteArray &text, qsizetype pos)
+{
+    qsizetype n = 0;
+    while (pos + n < text.size() && isDigit(text[pos + n]))
+        ++n;
+    return n;
+}
+
+[[noreturn]] void missingTemplate()
+{
+    MessageRequest request;
+    request.text = TemplateFileName + QStringLiteral(" がみつかりません。新しいゲームを準備できません。");
+    request.icon = MessageIcon::Critical;
+    messageBoxes().show(request);
+    endProgram();
+}
+
+} // namespace
+
+std::int16_t storedHeroineValue(const QString &text)
+{
+    const QByteArray bytes = text.toLatin1();
+    qsizetype pos = 0;
+    while (pos < bytes.size() && (bytes[pos] == ' ' || bytes[pos] == '\t'))
+        ++pos;
+    const qsizetype start = pos;
+    const bool negative = pos < bytes.size() && bytes[pos] == '-';
+    if (pos < bytes.size() && (bytes[pos] == '-' || bytes[pos] == '+'))
+        ++pos;
+    const qsizetype whole = digitsAt(bytes, pos);
+    pos += whole;
+    qsizetype fraction = 0;
+    if (pos < bytes.size() && bytes[pos] == '.') {
+        fraction = digitsAt(bytes, pos + 1);
+        if (whole + fraction > 0)
+            pos += 1 + fraction;
+    }
+    if (whole + fraction == 0)
+        return 0;
+    bool smallExponent = false;
+    if (pos < bytes.size() && (bytes[pos] == 'e' || bytes[pos] == 'E')) {
+        qsizetype p = pos + 1;
+        const bool minus = p < bytes.size() && bytes[p] == '-';
+        if (p < bytes.size() && (bytes[p] == '-' || bytes[p] == '+'))
+            ++p;
+        const qsizetype digits = digitsAt(bytes, p);
+        if (digits > 0) {
+            pos = p + digits;
+            smallExponent = minus;
+        }
+    }
+
+    // from_chars takes no "+" and knows nothing of the locale.
+    const char *first = bytes.constData() + start + (bytes[start] == '+' ? 1 : 0);
+    double number = 0.0;
+    const std::errc error = std::from_chars(first, bytes.constData() + pos, number).ec;
+    if (error == std::errc::result_out_of_range) {
+        // Too small to hold: just above or below zero. Too large: the far end.
+        if (smallExponent)
+            return negative ? -1 : 0;
+        return negative ? std::numeric_limits<Int16>::min() : std::numeric_limits<Int16>::max();
+    }
+    if (error != std::errc())
+        return 0;
+    const double down = std::floor(number);
+    if (down <= std::numeric_limits<Int16>::min())
+        return std::numeric_limits<Int16>::min();
+    if (down >= std::numeric_limits<Int16>::max())
+        return std::numeric_limits<Int16>::max();
+    return static_cast<Int16>(down);
+}
+
+void LoadGameState(GameState &state, const std::function<void()> &prepareDragIcons)
+{
+    seedRandom(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+    const QString section = state.section();
+    state.NextPhase = 0;
+    state.Paused = 0;
+    state.EndingKind = 0;
+    state.EventFlags = 0;
+    state.LastPhase = 1;
+    state.GameRunning = True;
+    state.CrLf = gameLineBreak();
+    for (const HeroineKey &entry : HeroineKeys) {
+        const std::optional<QString> text = ReadIni(StateFile, section, QString::fromLatin1(entry.key));
+        state.*entry.value = text ? storedHeroineValue(*text) : Int16(0);
+    }
+    if (prepareDragIcons)
+        prepareDragIcons();
+    state.PhaseTick = 0;
+}
+
+void PrepareNewGame(const GameState &state)
+{
+    MessageRequest request;
+    request.title = state.SecondGame ? QStringLiteral("KoTeBu2 ﾊﾙｰﾈﾝ物語") : QStringLiteral("ＫｏＴｅＢｕ～ことぶ～");
+    request.text = QStringLiteral("新しくゲームを始める為の準備をします。");
+    messageBoxes().show(request);
+
+    const QString templatePath = findFileNoCase(TemplateFileName);
+    if (templatePath.isEmpty())
+        missingTemplate();
+    QFile source(templatePath);
+    if (!source.open(QIODevice::ReadOnly))
+        missingTemplate();
+    const QByteArray templateBytes = source.readAll();
+    if (source.error() != QFileDevice::NoError)
+        missingTemplate();
+
+    // Each template line whole, less the blanks in front, in CR LF lines.
+    QByteArray copy;
+    copy.reserve(templateBytes.size() + 64);
+    for (const QByteArrayView line : ini::splitLines(templateBytes)) {
+        copy.append(ini::skipBlanks(line));
+        copy.append("\r\n", 2);
+    }
+
+    const QString stateName = StateFile + QStringLiteral(".INI");
+    QString target = findFileNoCase(stateName);
+    if (target.isEmpty())
+        target = stateName;
+    if (!replaceFileWhole(target, StateFile + QStringLiteral(".$$$"), copy))
+        reportNotSaved(stateName);
+}
+
+void SaveDay(const GameState &state)
+{
+    const QString section = state.section();
+    for (const HeroineKey &entry : HeroineKeys)
+        WriteIni(StateFile, section, QString::fromLatin1(entry.key), int(state.*entry.value));
+}
+
+} // namespace kotebu

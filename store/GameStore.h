@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+
+#include <cstdint>
 #include <functional>
 
 namespace kotebu {
@@ -17,5 +20,11 @@ void PrepareNewGame(const GameState &state);
 
 // The end of a day's play: the seven heroine values, in their order.
 void SaveDay(const GameState &state);
+
+// A stored heroine value as a 16-bit number: the number at the start of the
+// text (blanks in front allowed, a fraction and an exponent taken along),
+// rounded down and held to -32768..32767. Text with no number in front is 0,
+// so "12abc" is 12 and "abc" is 0.
+std::int16_t storedHeroineValue(const QString &text);
 
 } // namespace kotebu

@@ -1,7 +1,87 @@
-// Placeholder until the store lands.
 #include "Ini.h"
+
+#include "FileNames.h"
+#include "IniText.h"
+#include "Platform.h"
+#include "SafeSave.h"
+
+#include <QFile>
+
 namespace kotebu {
-std::optional<QString> ReadIni(const QString &, const QString &, const QString &) { return std::nullopt; }
-void WriteIni(const QString &, const QString &, const QString &, const QString &) {}
-void WriteIni(const QString &b, const QString &s, const QString &k, int v) { WriteIni(b, s, k, QString::number(v)); }
+
+namespace {
+
+[[noreturn]] void missingFile(const QString &base)
+{
+    MessageRequest request;
+    request.text = base + QStringLiteral(".INI がみつかりません");
+    request.icon = MessageIcon::Warning;
+    messageBoxes().show(request);
+    endProgram();
 }
+
+[[noreturn]] void missingSection(const QString &section)
+{
+    MessageRequest request;
+    request.text = QStringLiteral("セクション名") + section + QStringLiteral("エラー");
+    request.icon = MessageIcon::Critical;
+    messageBoxes().show(request);
+    endProgram();
+}
+
+struct OpenedIni {
+    QString path; // the file as it is spelled on disk
+    QByteArray bytes;
+};
+
+// Finds base + ".INI" in whatever letter case it exists and reads it whole.
+OpenedIni openIni(const QString &base)
+{
+    const QString path = findFileNoCase(base + QStringLiteral(".INI"));
+    if (path.isEmpty())
+        missingFile(base);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        missingFile(base);
+    OpenedIni opened{path, file.readAll()};
+    if (file.error() != QFileDevice::NoError)
+        missingFile(base);
+    return opened;
+}
+
+} // namespace
+
+std::optional<QString> ReadIni(const QString &base, const QString &section, const QString &key)
+{
+    const OpenedIni ini = openIni(base);
+    const auto found = ini::readValue(ini.bytes, section, key);
+    if (!found)
+        missingSection(section);
+    return *found;
+}
+
+void WriteIni(const QString &base, const QString &section, const QString &key, const QString &value)
+{
+    const OpenedIni ini = openIni(base);
+    const ini::RewriteResult result = ini::rewrite(ini.bytes, section, key, value);
+    switch (result.outcome) {
+    case ini::Rewrite::MissingSection:
+        missingSection(section);
+    case ini::Rewrite::Unchanged:
+        // No key to replace, or the value is already there: the file stays
+        // exactly as it is.
+        return;
+    case ini::Rewrite::Changed:
+        // Rename over the file as it is spelled, so no second spelling appears.
+        if (!replaceFileWhole(ini.path, base + QStringLiteral(".$$$"), result.bytes))
+            reportNotSaved(base + QStringLiteral(".INI"));
+        return;
+    }
+}
+
+void WriteIni(const QString &base, const QString &section, const QString &key, int value)
+{
+    WriteIni(base, section, key, QString::number(value));
+}
+
+} // namespace kotebu

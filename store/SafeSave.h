@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace kotebu {
+
+// Replaces `target` with `bytes` so that at every instant the file on disk is
+// either the old one or the new one, whole: the bytes go to `temporary` (in
+// the same folder), reach the disk, and the temporary file is renamed over
+// the target. Returns false, with the target untouched and the temporary file
+// removed, when any step fails.
+bool replaceFileWhole(const QString &target, const QString &temporary, QByteArrayView bytes);
+
+// The message that a file could not be saved, then the end of the program.
+[[noreturn]] void reportNotSaved(const QString &fileName);
+
+} // namespace kotebu
