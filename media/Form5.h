@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QPushButton;
+
+namespace Ui {
+class Form5;
+}
+
+namespace kotebu {
+
+// The story window of the second game's prologue. StoryDemo (Story.h) runs
+// the pages; the window itself only holds the pictures, raises the two flags
+// from its buttons and flashes the overlay on its timer.
+class Form5 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form5(QWidget *parent = nullptr);
+    ~Form5() override;
+
+    QTimer &Timer1() { return m_timer1; }
+    // One tick of the overlay timer.
+    void Timer1Timer();
+
+    QLabel *Image1() const;  // the page picture
+    QLabel *Image2() const;  // the overlay
+    QLabel *Image3() const;  // holds page 2's picture
+    QLabel *Image4() const;  // holds page 1's picture
+    QLabel *Label1() const;  // the page text
+    QPushButton *Command1() const; // "Demo Skip"
+    QPushButton *Command2() const; // "Next Scene"
+
+    // The pause after each step of a picture's slide. A fixed pause makes a
+    // slide take the same time on every machine.
+    int slideStepMs() const { return m_slideStepMs; }
+    void setSlideStepMs(int ms) { m_slideStepMs = ms; }
+
+    // Outer height (title bar and frame included), in twips.
+    int outerHeightTwips() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    std::unique_ptr<Ui::Form5> ui;
+    QTimer m_timer1;
+    int m_slideStepMs = 10;
+};
+
+} // namespace kotebu
