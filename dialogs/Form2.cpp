@@ -1,0 +1,155 @@
+#include "Form2.h"
+#include "ui_Form2.h"
+
+#include "Forms.h"
+#include "GameState.h"
+#include "Ini.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace kotebu {
+
+namespace {
+
+const QString stateFile = QStringLiteral("KTBSP");
+const QString on = QStringLiteral("ON");
+const QString off = QStringLiteral("OFF");
+
+bool isOn(const std::optional<QString> &value)
+{
+    return value && *value == on; // exactly "ON": "on" or "On" do not count
+}
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The seconds a day length text is worth when it has to become a bar value:
+// rounded to the nearest whole number, halves to even, and held inside the
+// bar's range so a stored value the bar cannot show never breaks the dialog.
+int barSeconds(const QString &text)
+{
+    const double seconds = std::nearbyint(leadingNumber(text));
+    if (!(seconds >= 1))
+        return 1;
+    return static_cast<int>(std::min(seconds, 60.0));
+}
+
+} // namespace
+
+double leadingNumber(const QString &text)
+{
+    qsizetype at = 0;
+    const qsizetype size = text.size();
+    while (at < size && (text[at] == QLatin1Char(' ') || text[at] == QLatin1Char('\t')))
+        ++at;
+
+    std::string number;
+    if (at < size && (text[at] == QLatin1Char('-') || text[at] == QLatin1Char('+')))
+        number += text[at++].toLatin1();
+    bool digits = false;
+    while (at < size && isDigit(text[at])) {
+        number += text[at++].toLatin1();
+        digits = true;
+    }
+    if (at < size && text[at] == QLatin1Char('.')) {
+        number += '.';
+        ++at;
+        while (at < size && isDigit(text[at])) {
+            number += text[at++].toLatin1();
+            digits = true;
+        }
+    }
+    if (!digits)
+        return 0.0;
+    // An exponent counts only when digits follow it ("2e" is 2).
+    if (at + 1 < size && QStringLiteral("eEdD").contains(text[at])) {
+        qsizetype exponent = at + 1;
+        std::string tail = "e";
+        if (text[exponent] == QLatin1Char('-') || text[exponent] == QLatin1Char('+'))
+            tail += text[exponent++].toLatin1();
+        if (exponent < size && isDigit(text[exponent])) {
+            while (exponent < size && isDigit(text[exponent]))
+                tail += text[exponent++].toLatin1();
+            number += tail;
+        }
+    }
+    return std::strtod(number.c_str(), nullptr);
+}
+
+std::optional<int> typedSeconds(const QString &text)
+{
+    const double seconds = std::floor(leadingNumber(text));
+    if (!(seconds >= 0) || seconds > 60)
+        return std::nullopt;
+    return seconds == 0 ? 1 : static_cast<int>(seconds);
+}
+
+Form2::Form2(QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::Form2>())
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    connect(ui->Text1, &QLineEdit::textChanged, this, &Form2::textChanged);
+    connect(ui->HScroll1, &QScrollBar::valueChanged, this, &Form2::barChanged);
+    connect(ui->Command1, &QPushButton::clicked, this, &Form2::okClicked);
+    connect(ui->Command2, &QPushButton::clicked, this, &Form2::cancelClicked);
+
+    setWindowTitle(QStringLiteral("設定"));
+    CenterForm(this);
+    const QString section = game().section();
+    // Only the second game has a story to skip; the first still shows the value.
+    if (!game().SecondGame)
+        ui->Check2->setEnabled(false);
+
+    // Milliseconds are shown as seconds; the text rule then cuts a fraction
+    // such as "2.5" down to whole seconds.
+    const double millis = std::floor(leadingNumber(ReadIni(stateFile, section, QStringLiteral("TimeOfDay")).value_or(QString())));
+    ui->Text1->setText(QString::number(millis / 1000.0, 'g', 15));
+
+    ui->Check1->setChecked(isOn(ReadIni(stateFile, section, QStringLiteral("ICONIC"))));
+    ui->Check2->setChecked(isOn(ReadIni(stateFile, section, QStringLiteral("DemoSkip"))));
+
+    // The text may still hold what the rule ignored ("0.5", "75", "-2"); the
+    // bar takes the nearest value it can show and the text follows it.
+    const int seconds = barSeconds(ui->Text1->text());
+    ui->HScroll1->setValue(seconds);
+    if (ui->Text1->text() != QString::number(seconds))
+        ui->Text1->setText(QString::number(seconds));
+}
+
+Form2::~Form2() = default;
+
+void Form2::textChanged(const QString &text)
+{
+    // A text the rule ignores stays as typed and leaves the bar alone; when
+    // the bar already shows the value the text is not rewritten either, so an
+    // emptied box stays empty while the bar is at 1.
+    if (const std::optional<int> seconds = typedSeconds(text))
+        ui->HScroll1->setValue(*seconds);
+}
+
+void Form2::barChanged(int seconds)
+{
+    ui->Text1->setText(QString::number(seconds));
+}
+
+void Form2::okClicked()
+{
+    // The bar is what counts: a text the rule ignored is not saved.
+    const QString section = game().section();
+    WriteIni(stateFile, section, QStringLiteral("TimeOfDay"), ui->HScroll1->value() * 1000);
+    WriteIni(stateFile, section, QStringLiteral("ICONIC"), ui->Check1->isChecked() ? on : off);
+    WriteIni(stateFile, section, QStringLiteral("DemoSkip"), ui->Check2->isChecked() ? on : off);
+    accept();
+}
+
+void Form2::cancelClicked()
+{
+    reject();
+}
+
+} // namespace kotebu

@@ -1,0 +1,54 @@
+#include "Form4.h"
+#include "ui_Form4.h"
+
+#include "Ending.h"
+#include "Forms.h"
+#include "GameState.h"
+#include "Ini.h"
+#include "Pictures.h"
+#include "Platform.h"
+
+namespace kotebu {
+
+namespace {
+
+void setPointSize(QWidget *widget, double points)
+{
+    QFont font = widget->font();
+    font.setPointSizeF(points);
+    widget->setFont(font);
+}
+
+} // namespace
+
+Form4::Form4(QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::Form4>())
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    // Form files hold whole points only; the window's fonts sit between them.
+    setPointSize(ui->Label1, 14.25);
+    setPointSize(ui->Command1, 10.5);
+    connect(ui->Command1, &QPushButton::clicked, this, &Form4::finishClicked);
+
+    CenterForm(this);
+    const GameState &state = game();
+    const EndingView view = Ending(state);
+    if (!view.caption.isEmpty())
+        setWindowTitle(view.caption);
+    ui->Image1->setPixmap(pictures::heroine(state.SecondGame != 0, view.pose));
+    ui->Label1->setText(displayText(view.text));
+
+    // Only "Gaming" is written: the heroine's values are left behind, and the
+    // next start rebuilds the state file from the template.
+    WriteIni(QStringLiteral("KTBSP"), state.section(), QStringLiteral("Gaming"), QStringLiteral("OFF"));
+}
+
+Form4::~Form4() = default;
+
+void Form4::finishClicked()
+{
+    endProgram(0);
+}
+
+} // namespace kotebu

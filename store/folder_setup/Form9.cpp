@@ -1,0 +1,103 @@
+#include "Form9.h"
+#include "ui_Form9.h"
+
+#include "FileNames.h"
+#include "Forms.h"
+#include "Ini.h"
+#include "Platform.h"
+
+#include <QScopedValueRollback>
+
+namespace kotebu {
+
+namespace {
+
+const QString pack = QStringLiteral("Pack");
+const QString firstKey = QStringLiteral("KoTeBuPath");
+const QString secondKey = QStringLiteral("KoTeBu2Path");
+
+// Puts a completed text back without moving the cursor away from where the
+// player is typing; an unchanged text is left alone, so it raises no change.
+void putBack(QLineEdit *box, const QString &text)
+{
+    if (box->text() == text)
+        return;
+    const int cursor = box->cursorPosition();
+    box->setText(text);
+    box->setCursorPosition(std::min(cursor, static_cast<int>(box->text().size())));
+}
+
+} // namespace
+
+QString completedFolder(const QString &text)
+{
+    if (text.endsWith(folderSeparator()))
+        return text;
+    return text + folderSeparator();
+}
+
+bool holdsFirstBoss(const QString &folder)
+{
+    return fileExistsNoCase(folder + QStringLiteral("Manepu.KB2"));
+}
+
+bool holdsSecondBoss(const QString &folder)
+{
+    return fileExistsNoCase(folder + QStringLiteral("Haga.KB2"));
+}
+
+Form9::Form9(QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::Form9>())
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    // Texts far longer than any real folder name still complete and check.
+    ui->Text1->setMaxLength(65535);
+    ui->Text2->setMaxLength(65535);
+
+    connect(ui->Text1, &QLineEdit::textChanged, this, &Form9::CkFd);
+    connect(ui->Text2, &QLineEdit::textChanged, this, &Form9::CkFd);
+    connect(ui->Command1, &QPushButton::clicked, this, &Form9::cancelClicked);
+    connect(ui->Command2, &QPushButton::clicked, this, &Form9::startClicked);
+
+    CenterForm(this);
+    ui->Text1->setText(ReadIni(QStringLiteral("KTBSP"), pack, firstKey).value_or(QString()));
+    ui->Text2->setText(ReadIni(QStringLiteral("KTBSP"), pack, secondKey).value_or(QString()));
+}
+
+Form9::~Form9() = default;
+
+void Form9::CkFd()
+{
+    // Putting a completed text back raises another change; the outer call
+    // finishes the work, so the folders are looked at once per keystroke.
+    if (m_checking)
+        return;
+    const QScopedValueRollback<bool> guard(m_checking, true);
+
+    const QString first = completedFolder(ui->Text1->text());
+    const QString second = completedFolder(ui->Text2->text());
+    putBack(ui->Text1, first);
+    putBack(ui->Text2, second);
+
+    ui->Command2->setEnabled(holdsFirstBoss(ui->Text1->text()) && holdsSecondBoss(ui->Text2->text()));
+}
+
+void Form9::startClicked()
+{
+    const QString first = ui->Text1->text();
+    const QString second = ui->Text2->text();
+    // The template gets the folders too, so a new game built from it keeps them.
+    WriteIni(QStringLiteral("KTBSP"), pack, firstKey, first);
+    WriteIni(QStringLiteral("KTBSP"), pack, secondKey, second);
+    WriteIni(QStringLiteral("KTBSPST"), pack, firstKey, first);
+    WriteIni(QStringLiteral("KTBSPST"), pack, secondKey, second);
+    accept();
+}
+
+void Form9::cancelClicked()
+{
+    endProgram(0);
+}
+
+} // namespace kotebu
