@@ -1,0 +1,389 @@
+#include "Form1.h"
+#include "ui_Form1.h"
+
+#include "Care.h"
+#include "DayEvents.h"
+#include "Form3.h"
+#include "Forms.h"
+#include "GameState.h"
+#include "GameStore.h"
+#include "Pictures.h"
+#include "Platform.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDrag>
+#include <QFont>
+#include <QIcon>
+#include <QLayout>
+#include <QMimeData>
+#include <QMouseEvent>
+
+#include <limits>
+
+using namespace kotebu;
+
+const char *const Form1::careItemMimeType = "application/x-kotebu-care-item";
+
+namespace {
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+void fill(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// The tick count is a 16-bit value that only matters modulo 3. Past the top it
+// starts again from the smallest value with the remainder the next count would
+// have had, so the morning-adventure-night cycle goes on unbroken.
+Int16 nextPhaseTick(Int16 tick)
+{
+    constexpr int top = std::numeric_limits<Int16>::max();
+    return static_cast<Int16>(tick < top ? tick + 1 : (top + 1) % 3);
+}
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::Form1>())
+{
+    ui->setupUi(this);
+    Image2 = {ui->Image2_0, ui->Image2_1, ui->Image2_2, ui->Image2_3, ui->Image2_4};
+
+    // The client area is fixed; the menu bar sits above it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    fill(ui->centralwidget, QColor(128, 255, 128));
+    fill(ui->Shape1, QColor(255, 236, 190)); // a warm wooden tray
+    setTextColour(ui->Label1, Qt::blue);
+    setTextColour(ui->Label2, Qt::magenta);
+    setTextColour(ui->Label3, Qt::red);
+    QFont statusFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    statusFont.setPointSizeF(10.5);
+    ui->Label3->setFont(statusFont);
+
+    for (int item = 0; item < CareItemCount; ++item) {
+        Image2[item]->setPixmap(pictures::careItem(item));
+        Image2[item]->installEventFilter(this);
+    }
+    ui->Image3->setPixmap(pictures::pauseIcon());
+    ui->Image3->installEventFilter(this);
+    ui->Image1->installEventFilter(this);
+
+    ui->PoPM->setDefaultAction(ui->ChrSt);
+    ui->PoPM->menuAction()->setVisible(false);
+    ui->PoPM->actions().at(1)->setObjectName(QStringLiteral("Psec1"));
+    ui->PoPM->actions().at(3)->setObjectName(QStringLiteral("Psec2"));
+    connect(ui->PoPM, &QMenu::aboutToShow, this, &Form1::updatePopupMenu);
+
+    connect(ui->ConfigForm, &QAction::triggered, this, &Form1::runSettings);
+    connect(ui->PConfigForm, &QAction::triggered, this, &Form1::runSettings);
+    connect(ui->EndGame, &QAction::triggered, this, &Form1::EndGame);
+    connect(ui->PEndGame, &QAction::triggered, this, &Form1::EndGame);
+    connect(ui->About, &QAction::triggered, this, &Form1::showAbout);
+    connect(ui->ChrSt, &QAction::triggered, this, &Form1::openEnemyViewer);
+
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    connect(&m_timer1, &QTimer::timeout, this, &Form1::dayClockTick);
+
+    setWindowTitle(game().SecondGame ? QStringLiteral("ＫｏＴｅＢｕ２ ～ハルーネン物語～")
+                                     : QStringLiteral("ＫｏＴｅＢｕ ～ことぶ～"));
+    adjustSize();
+    CenterForm(this);
+}
+
+Form1::~Form1() = default;
+
+QLabel *Form1::image1() const
+{
+    return ui->Image1;
+}
+
+QMenu *Form1::popupMenu() const
+{
+    return ui->PoPM;
+}
+
+void Form1::apply(const PhaseOutcome &outcome)
+{
+    const GameState &state = game();
+    if (outcome.picture) {
+        const ShownPicture &shown = *outcome.picture;
+        switch (shown.kind) {
+        case ShownPicture::Kind::Heroine:
+            ui->Image1->setPixmap(pictures::heroine(state.SecondGame, shown.pose));
+            break;
+        case ShownPicture::Kind::DayIcon:
+            ui->Image1->setPixmap(pictures::dayIcon(shown.icon));
+            break;
+        case ShownPicture::Kind::MonsterFile:
+            // An unreadable file leaves the frame empty rather than showing
+            // the previous picture under the new monster's name.
+            ui->Image1->setPixmap(loadMonsterPicture(shown.file));
+            break;
+        }
+    }
+    if (outcome.windowIcon)
+        setWindowIcon(QIcon(pictures::dayIcon(*outcome.windowIcon)));
+    if (outcome.titleLine)
+        ui->Label1->setText(displayText(*outcome.titleLine));
+    if (outcome.message)
+        ui->Label2->setText(displayText(*outcome.message));
+    if (outcome.statusLine)
+        ui->Label3->setText(displayText(*outcome.statusLine));
+}
+
+void Form1::ShowCareItems()
+{
+    for (QLabel *item : Image2)
+        item->setVisible(true);
+}
+
+void Form1::HideCareItems()
+{
+    for (QLabel *item : Image2)
+        item->setVisible(false);
+}
+
+void Form1::startDayClock(int intervalMs)
+{
+    // A zero or negative interval would spin the clock as fast as events run.
+    const int interval = std::max(intervalMs, 1);
+    if (m_timer1.isActive() && m_timer1.interval() == interval)
+        return;
+    m_timer1.start(interval);
+}
+
+void Form1::prepareDragIcons()
+{
+    for (int item = 0; item < CareItemCount; ++item)
+        m_dragIcons[item] = Image2[item]->pixmap();
+}
+
+void Form1::dayClockTick()
+{
+    GameState &state = game();
+    if (state.Paused)
+        return;
+    state.PhaseTick = nextPhaseTick(state.PhaseTick);
+    state.NextPhase = static_cast<Int16>((state.PhaseTick % 3 + 3) % 3 + 1);
+}
+
+void Form1::runSettings()
+{
+    game().Paused = True;
+    if (openSettings)
+        openSettings();
+    game().Paused = False;
+}
+
+void Form1::showAbout()
+{
+    const QString lines[] = {
+        QStringLiteral("ＫｏＴｅＢｕ　Ｓｐｅｃｉａｌ　Ｐａｃｋ"),
+        QStringLiteral("・ＫｏＴｅＢｕ～ことぶ～"),
+        QStringLiteral("・ＫｏＴｅＢｕ２～ﾊﾙｰﾈﾝ物語～"),
+        QStringLiteral("制作：チーム・ハルカゼ"),
+    };
+    MessageRequest about;
+    about.title = QStringLiteral("About KoTeBu Special Pack");
+    about.text = QStringList(std::begin(lines), std::end(lines)).join(gameLineBreak());
+    about.icon = MessageIcon::Information;
+    about.buttons = MessageButtons::Ok;
+    about.defaultButton = MessageResult::Ok;
+    messageBoxes().show(about);
+}
+
+void Form1::EndGame()
+{
+    const GameState &state = game();
+    MessageRequest question;
+    question.title = QStringLiteral("終了確認");
+    question.text = state.heroineName() + QStringLiteral("の今日の冒険を終わります。");
+    question.icon = MessageIcon::Question;
+    question.buttons = MessageButtons::YesNo;
+    question.defaultButton = MessageResult::Yes;
+    if (messageBoxes().show(question) != MessageResult::Yes)
+        return;
+
+    // The program ends right after the writes, so the cursor is never put back.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    SaveDay(state);
+    endProgram(0);
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // The window stays until the program ends. Only the player's own close
+    // (the frame's button, the system menu) gets the end-of-day question.
+    event->ignore();
+    if (event->spontaneous())
+        EndGame();
+}
+
+void Form1::updatePopupMenu()
+{
+    const GameState &state = game();
+    ui->ChrSt->setEnabled(state.LastPhase == 3 && state.Information == 5);
+}
+
+void Form1::openEnemyViewer()
+{
+    GameState &state = game();
+    if (state.LastPhase != 3 || state.Information != 5)
+        return;
+
+    state.Paused = True;
+    {
+        Form3 viewer(ui->Image1->pixmap(), state.SecondGame, state.EnemyIndex, this);
+        viewer.exec();
+    }
+    // However the viewer was closed, the clock runs again.
+    game().Paused = False;
+}
+
+void Form1::careItemDropped(int item)
+{
+    GameState &state = game();
+    const CareOutcome outcome = CareAction(state, item);
+    if (outcome.hideItems)
+        HideCareItems();
+    // A refused or misplaced drop empties the message area.
+    ui->Label2->setText(displayText(outcome.message));
+    ui->Label3->setText(displayText(StatusLine(state)));
+}
+
+void Form1::startCareDrag(int item)
+{
+    auto *data = new QMimeData;
+    data->setData(QString::fromLatin1(careItemMimeType), QByteArray::number(item));
+    auto *drag = new QDrag(Image2[item]);
+    drag->setMimeData(data);
+    if (!m_dragIcons[item].isNull()) {
+        drag->setPixmap(m_dragIcons[item]);
+        drag->setHotSpot(QPoint(m_dragIcons[item].width() / 2, m_dragIcons[item].height() / 2));
+    }
+    // The item itself never moves: a drop anywhere but the heroine leaves it in place.
+    drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->Image1)
+        return handleImage1Event(event);
+    if (watched == ui->Image3)
+        return handlePauseIconEvent(event);
+    for (int item = 0; item < CareItemCount; ++item)
+        if (watched == Image2[item])
+            return handleCareItemEvent(item, event);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+namespace {
+
+// The item index a drag carries, or -1 when it is not one of ours.
+int draggedCareItem(const QMimeData *data)
+{
+    const QString type = QString::fromLatin1(Form1::careItemMimeType);
+    if (!data || !data->hasFormat(type))
+        return -1;
+    bool ok = false;
+    const int item = data->data(type).toInt(&ok);
+    return ok ? item : -1;
+}
+
+} // namespace
+
+bool Form1::handleImage1Event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (draggedCareItem(drag->mimeData()) >= 0)
+            drag->acceptProposedAction();
+        else
+            drag->ignore();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const int item = draggedCareItem(drop->mimeData());
+        if (item < 0) {
+            drop->ignore();
+            return true;
+        }
+        drop->acceptProposedAction();
+        careItemDropped(item);
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        // The button that went up, or any still held: a right button among them opens the menu.
+        if ((mouse->button() | mouse->buttons()) & Qt::RightButton)
+            ui->PoPM->popup(mouse->globalPosition().toPoint(), ui->ChrSt);
+        return false;
+    }
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            openEnemyViewer();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Form1::handleCareItemEvent(int item, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            m_pressedItem = item;
+            m_pressAt = mouse->position().toPoint();
+        }
+        return false;
+    }
+    case QEvent::MouseMove: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (m_pressedItem == item && (mouse->buttons() & Qt::LeftButton)
+            && (mouse->position().toPoint() - m_pressAt).manhattanLength() >= QApplication::startDragDistance()) {
+            m_pressedItem = -1;
+            startCareDrag(item);
+            return true;
+        }
+        return false;
+    }
+    case QEvent::MouseButtonRelease:
+        m_pressedItem = -1;
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool Form1::handlePauseIconEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        game().Paused = True;
+        ui->Image3->setFrameShape(QFrame::Box);
+        return true;
+    case QEvent::MouseButtonRelease:
+        game().Paused = False;
+        ui->Image3->setFrameShape(QFrame::NoFrame);
+        return true;
+    default:
+        return false;
+    }
+}

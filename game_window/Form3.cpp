@@ -1,0 +1,49 @@
+#include "Form3.h"
+#include "ui_Form3.h"
+
+#include "EnemyBook.h"
+#include "Forms.h"
+
+#include <QFont>
+#include <QPalette>
+
+namespace {
+
+QFont windowsFont(const QString &family, qreal points, bool bold = false)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+Form3::Form3(const QPixmap &monster, bool secondGame, int enemyIndex, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::Form3>())
+{
+    ui->setupUi(this);
+    setFixedSize(kotebu::twips(8355), kotebu::twips(4275));
+    // A fixed window: no help button or resize grip of the platform's own.
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    QPalette ground = palette();
+    ground.setColor(QPalette::Window, QColor(255, 255, 224));
+    setPalette(ground);
+    setAutoFillBackground(true);
+
+    // Half points do not fit the form file's whole-point sizes.
+    ui->Label2->setFont(windowsFont(QStringLiteral("ＭＳ ゴシック"), 13.5));
+    ui->Label1->setFont(windowsFont(QStringLiteral("ＭＳ 明朝"), 13.5, true));
+    ui->Command1->setFont(windowsFont(QStringLiteral("ＭＳ Ｐゴシック"), 10.5));
+
+    kotebu::CenterForm(this);
+
+    ui->Image1->setPixmap(monster);
+    ui->Label2->setText(kotebu::displayText(kotebu::enemyBookName(secondGame, enemyIndex)));
+    ui->Label1->setText(kotebu::displayText(kotebu::enemyBookDescription(secondGame, enemyIndex)));
+
+    connect(ui->Command1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+Form3::~Form3() = default;

@@ -1,0 +1,366 @@
+#include "Fakes.h"
+#include "Form1.h"
+#include "GameState.h"
+#include "Ini.h"
+#include "Platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSpontaneKeyEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace kotebu;
+
+namespace {
+
+struct Form1Fixture : ::testing::Test {
+    test::Sandbox sandbox;
+    Form1 form;
+
+    template <typename T = QLabel>
+    T *control(const char *name) const
+    {
+        T *found = form.findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            ADD_FAILURE() << "no control " << name;
+        return found;
+    }
+    QAction *action(const char *name) const { return control<QAction>(name); }
+};
+
+} // namespace
+
+TEST_F(Form1Fixture, DayClockCyclesMorningAdventureNightFromALoadedState)
+{
+    std::vector<Int16> phases;
+    for (int tick = 0; tick < 7; ++tick) {
+        form.dayClockTick();
+        phases.push_back(game().NextPhase);
+    }
+    EXPECT_EQ(phases, (std::vector<Int16>{2, 3, 1, 2, 3, 1, 2}));
+    EXPECT_EQ(game().PhaseTick, 7);
+}
+
+TEST_F(Form1Fixture, TicksWhilePausedAreLost)
+{
+    game().PhaseTick = 4;
+    game().NextPhase = 0;
+    game().Paused = True;
+    form.dayClockTick();
+    form.dayClockTick();
+    EXPECT_EQ(game().PhaseTick, 4);
+    EXPECT_EQ(game().NextPhase, 0);
+
+    // Any non-zero value holds the clock, not just -1.
+    game().Paused = 1;
+    form.dayClockTick();
+    EXPECT_EQ(game().PhaseTick, 4);
+
+    game().Paused = False;
+    form.dayClockTick();
+    EXPECT_EQ(game().PhaseTick, 5);
+    EXPECT_EQ(game().NextPhase, 3);
+}
+
+TEST_F(Form1Fixture, TickCountWrapsWithoutBreakingTheCycle)
+{
+    game().PhaseTick = 32765;
+    std::vector<Int16> phases;
+    for (int tick = 0; tick < 6; ++tick) {
+        form.dayClockTick();
+        phases.push_back(game().NextPhase);
+        ASSERT_GE(game().PhaseTick, 0) << "the count went negative after " << tick + 1 << " ticks";
+    }
+    // 32766 -> night, 32767 -> morning, then adventure, night, morning, adventure.
+    EXPECT_EQ(phases, (std::vector<Int16>{1, 2, 3, 1, 2, 3}));
+    EXPECT_LT(game().PhaseTick, 100);
+}
+
+TEST_F(Form1Fixture, DayClockKeepsRunningWhenReArmedAtTheSameInterval)
+{
+    QTimer *timer = form.dayClock();
+    form.startDayClock(1000);
+    ASSERT_TRUE(timer->isActive());
+    QTest::qWait(300);
+    const int leftBefore = timer->remainingTime();
+    form.startDayClock(1000);
+    EXPECT_LE(timer->remainingTime(), leftBefore) << "re-arming restarted the interval";
+    form.startDayClock(2000);
+    EXPECT_EQ(timer->interval(), 2000);
+    EXPECT_GT(timer->remainingTime(), 1000);
+}
+
+TEST_F(Form1Fixture, DayClockTimerAdvancesThePhaseByItself)
+{
+    form.startDayClock(20);
+    EXPECT_TRUE(QTest::qWaitFor([] { return game().NextPhase != 0; }, 2000));
+    EXPECT_EQ(game().NextPhase, 2);
+}
+
+struct PopupCase {
+    const char *name;
+    Int16 lastPhase;
+    Int16 information;
+    bool enabled;
+};
+
+class PopupMenuTest : public Form1Fixture, public ::testing::WithParamInterface<PopupCase> {};
+
+TEST_P(PopupMenuTest, CharacterStatusIsEnabledOnlyAfterAFightWithFullInformation)
+{
+    const PopupCase &row = GetParam();
+    form.show();
+    QLabel *image1 = control("Image1");
+    QMenu *popup = form.popupMenu();
+
+    // A left release opens nothing.
+    QTest::mouseRelease(image1, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_FALSE(popup->isVisible());
+
+    // The state changes between two openings: the entry follows the latest.
+    game().LastPhase = row.lastPhase == 3 ? 1 : 3;
+    game().Information = row.information == 5 ? 4 : 5;
+    QTest::mouseRelease(image1, Qt::RightButton, {}, QPoint(20, 20));
+    ASSERT_TRUE(popup->isVisible());
+    popup->hide();
+
+    game().LastPhase = row.lastPhase;
+    game().Information = row.information;
+    QTest::mouseRelease(image1, Qt::RightButton, {}, QPoint(20, 20));
+    ASSERT_TRUE(popup->isVisible());
+    EXPECT_EQ(action("ChrSt")->isEnabled(), row.enabled);
+    EXPECT_EQ(popup->defaultAction(), action("ChrSt"));
+    popup->hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(Conditions, PopupMenuTest,
+    ::testing::Values(PopupCase{"AfterFightInformation5", 3, 5, true},
+                      PopupCase{"AfterFightInformation4", 3, 4, false},
+                      PopupCase{"NightInformation5", 1, 5, false},
+                      PopupCase{"MorningInformation5", 2, 5, false},
+                      PopupCase{"AfterFightInformation6", 3, 6, false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(Form1Fixture, MenusHoldTheirEntriesAndThePopupStaysOffTheBar)
+{
+    QStringList bar;
+    for (QAction *entry : form.menuBar()->actions())
+        if (entry->isVisible())
+            bar << entry->text();
+    EXPECT_EQ(bar, (QStringList{"&Game", "&Help"}));
+
+    QStringList popup;
+    for (QAction *entry : form.popupMenu()->actions())
+        popup << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+    EXPECT_EQ(popup, (QStringList{"&Config", "-", "Character &Status", "-", "E&xit"}));
+}
+
+TEST_F(Form1Fixture, PauseIconHoldsTheClockWhileAButtonIsDown)
+{
+    form.show();
+    QLabel *image3 = control("Image3");
+    QTest::mousePress(image3, Qt::LeftButton);
+    EXPECT_EQ(game().Paused, True);
+    EXPECT_EQ(image3->frameShape(), QFrame::Box);
+    form.dayClockTick();
+    EXPECT_EQ(game().NextPhase, 0);
+
+    QTest::mouseRelease(image3, Qt::LeftButton);
+    EXPECT_EQ(game().Paused, False);
+    EXPECT_EQ(image3->frameShape(), QFrame::NoFrame);
+    form.dayClockTick();
+    EXPECT_EQ(game().NextPhase, 2);
+
+    QTest::mousePress(image3, Qt::RightButton);
+    EXPECT_EQ(game().Paused, True);
+    QTest::mouseRelease(image3, Qt::RightButton);
+    EXPECT_EQ(game().Paused, False);
+}
+
+TEST_F(Form1Fixture, SettingsHoldTheClockOnlyWhileOpen)
+{
+    Int16 pausedInside = False;
+    form.openSettings = [&] {
+        pausedInside = game().Paused;
+        form.dayClockTick();
+    };
+    action("ConfigForm")->trigger();
+    EXPECT_EQ(pausedInside, True);
+    EXPECT_EQ(game().Paused, False);
+    EXPECT_EQ(game().PhaseTick, 0) << "a tick during the dialog counted";
+
+    pausedInside = False;
+    action("PConfigForm")->trigger();
+    EXPECT_EQ(pausedInside, True);
+    EXPECT_EQ(game().Paused, False);
+}
+
+TEST_F(Form1Fixture, AboutBoxNamesBothGamesOnFourLines)
+{
+    action("About")->trigger();
+    ASSERT_EQ(sandbox.boxes.asked.size(), 1u);
+    const MessageRequest &about = sandbox.boxes.asked.front();
+    EXPECT_EQ(about.title, "About KoTeBu Special Pack");
+    EXPECT_EQ(about.icon, MessageIcon::Information);
+    EXPECT_EQ(about.buttons, MessageButtons::Ok);
+    const QStringList lines = about.text.split(QStringLiteral("\n\r"));
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0], "ＫｏＴｅＢｕ　Ｓｐｅｃｉａｌ　Ｐａｃｋ");
+    EXPECT_EQ(lines[1], "・ＫｏＴｅＢｕ～ことぶ～");
+    EXPECT_EQ(lines[2], "・ＫｏＴｅＢｕ２～ﾊﾙｰﾈﾝ物語～");
+    EXPECT_FALSE(lines[3].isEmpty());
+}
+
+TEST_F(Form1Fixture, ExitAnsweredNoKeepsPlayingAndAsksAgain)
+{
+    game().SecondGame = True;
+    game().Love = 3;
+    sandbox.boxes.answers = {MessageResult::No, MessageResult::No};
+    action("EndGame")->trigger();
+    action("PEndGame")->trigger();
+
+    ASSERT_EQ(sandbox.boxes.asked.size(), 2u);
+    const MessageRequest &question = sandbox.boxes.asked.front();
+    EXPECT_EQ(question.title, "終了確認");
+    EXPECT_EQ(question.text, "ハルーネンの今日の冒険を終わります。");
+    EXPECT_EQ(question.icon, MessageIcon::Question);
+    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(question.defaultButton, MessageResult::Yes);
+    EXPECT_TRUE(sandbox.exit.codes.empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(game().Love, 3);
+}
+
+TEST_F(Form1Fixture, ExitAnsweredYesSavesTheSevenValuesAndEnds)
+{
+    sandbox.writeFile("KTBSP.INI", "[Pack]\r\nTimeOfDay=3000\r\n"
+                                   "[KoTeBu]\r\nGaming=ON\r\nKotebuYear=0\r\nKotebuEx=0\r\nTairyoku=0\r\n"
+                                   "Chiryoku=0\r\nJoho=0\r\nAijo=0\r\nMiryoku=0\r\nEventFlags=0\r\n"
+                                   "[KoTeBu2]\r\nKotebuYear=99\r\n");
+    GameState &state = game();
+    state.Year = 41;
+    state.Experience = -7;
+    state.Stamina = 1;
+    state.Knowledge = 2;
+    state.Information = 3;
+    state.Love = 4;
+    state.Charm = 5;
+    state.EventFlags = 6;
+
+    EXPECT_THROW(form.EndGame(), ProgramEnded);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QApplication::restoreOverrideCursor();
+    EXPECT_EQ(sandbox.exit.codes, std::vector<int>{0});
+
+    auto read = [](const char *section, const char *key) {
+        return ReadIni("KTBSP", section, key).value_or("<missing>");
+    };
+    const std::pair<const char *, QString> saved[] = {
+        {"KotebuYear", "41"}, {"KotebuEx", "-7"}, {"Tairyoku", "1"}, {"Chiryoku", "2"},
+        {"Joho", "3"},        {"Aijo", "4"},      {"Miryoku", "5"},
+    };
+    for (const auto &[key, value] : saved)
+        EXPECT_EQ(read("KoTeBu", key), value) << key;
+    EXPECT_EQ(read("KoTeBu", "Gaming"), "ON");
+    EXPECT_EQ(read("KoTeBu", "EventFlags"), "0") << "only the seven heroine values are saved";
+    EXPECT_EQ(read("KoTeBu2", "KotebuYear"), "99") << "the other game was touched";
+}
+
+TEST_F(Form1Fixture, CloseFromTheProgramIsRefusedSilently)
+{
+    form.show();
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(sandbox.boxes.asked.empty());
+}
+
+TEST_F(Form1Fixture, CloseByThePlayerAsksAndNoKeepsTheWindow)
+{
+    form.show();
+    sandbox.boxes.answers = {MessageResult::No};
+    // What the window system delivers when the frame's close button is pressed.
+    QCloseEvent request;
+    QSpontaneKeyEvent::setSpontaneous(&request);
+    QApplication::instance()->notify(&form, &request);
+
+    ASSERT_EQ(sandbox.boxes.asked.size(), 1u);
+    EXPECT_EQ(sandbox.boxes.asked.front().text, "ことぶの今日の冒険を終わります。");
+    EXPECT_FALSE(request.isAccepted());
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(Form1Fixture, ApplyShowsOnlyWhatTheOutcomeSets)
+{
+    PhaseOutcome first;
+    first.picture = ShownPicture{ShownPicture::Kind::Heroine, HeroinePose::Event, DayIcon::Night, {}};
+    first.windowIcon = DayIcon::Illness;
+    first.titleLine = QStringLiteral("ことぶ 12才");
+    first.message = QStringLiteral("一行目\n\r二行目");
+    first.statusLine = QStringLiteral("体力 1");
+    form.apply(first);
+    EXPECT_FALSE(control("Image1")->pixmap().isNull());
+    EXPECT_FALSE(form.windowIcon().isNull());
+    EXPECT_EQ(control("Label1")->text(), "ことぶ 12才");
+    EXPECT_EQ(control("Label2")->text(), "一行目\n二行目");
+    EXPECT_EQ(control("Label3")->text(), "体力 1");
+
+    PhaseOutcome second;
+    second.message = QString();
+    form.apply(second);
+    EXPECT_EQ(control("Label1")->text(), "ことぶ 12才");
+    EXPECT_TRUE(control("Label2")->text().isEmpty());
+    EXPECT_EQ(control("Label3")->text(), "体力 1");
+
+    // A monster file that cannot be read leaves an empty frame, not the old picture.
+    PhaseOutcome fight;
+    fight.picture = ShownPicture{ShownPicture::Kind::MonsterFile, {}, {}, QStringLiteral("nowhere/Nothing.KB2")};
+    form.apply(fight);
+    EXPECT_TRUE(control("Image1")->pixmap().isNull());
+}
+
+TEST_F(Form1Fixture, RefusedCareDropClearsTheMessageAndKeepsTheItems)
+{
+    form.show();
+    form.ShowCareItems();
+    game().LastPhase = 2; // morning: no care
+    game().Love = 1;
+    control("Label2")->setText(QStringLiteral("前の話"));
+    form.careItemDropped(0);
+    EXPECT_TRUE(control("Label2")->text().isEmpty());
+    EXPECT_EQ(game().Love, 1);
+    EXPECT_TRUE(control("Image2_0")->isVisible());
+    EXPECT_FALSE(control("Label3")->text().isEmpty()) << "the status line is refreshed";
+}
+
+TEST_F(Form1Fixture, SuccessfulCareHidesTheTray)
+{
+    form.show();
+    game().LastPhase = 1;
+    game().SecondGame = True;
+    game().Love = 2;
+    form.careItemDropped(0);
+    EXPECT_EQ(game().Love, 3);
+    EXPECT_EQ(control("Label2")->text(), "ハルーネンは飼犬に餌をやった。愛情が１増えた。");
+    for (const char *item : {"Image2_0", "Image2_1", "Image2_2", "Image2_3", "Image2_4"})
+        EXPECT_FALSE(control(item)->isVisible()) << item;
+    EXPECT_TRUE(control("Image3")->isVisible());
+    form.ShowCareItems();
+    EXPECT_TRUE(control("Image2_4")->isVisible());
+}
+
+TEST_F(Form1Fixture, CaptionFollowsTheGameAndClientAreaIsFixed)
+{
+    EXPECT_EQ(form.windowTitle(), "ＫｏＴｅＢｕ ～ことぶ～");
+    game().SecondGame = True;
+    Form1 second;
+    EXPECT_EQ(second.windowTitle(), "ＫｏＴｅＢｕ２ ～ハルーネン物語～");
+    second.show();
+    EXPECT_EQ(second.centralWidget()->size(), QSize(578, 224));
+}

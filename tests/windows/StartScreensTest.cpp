@@ -1,0 +1,58 @@
+#include "Fakes.h"
+#include "Form6.h"
+#include "Form8.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+struct StartScreen {
+    const char *name;
+    std::function<std::unique_ptr<QWidget>()> make;
+    QString caption;
+    QSize client;
+};
+
+class StartScreenTest : public ::testing::TestWithParam<StartScreen> {
+protected:
+    kotebu::test::Sandbox sandbox;
+};
+
+} // namespace
+
+TEST_P(StartScreenTest, StartButtonHidesTheScreen)
+{
+    auto screen = GetParam().make();
+    screen->show();
+    EXPECT_EQ(screen->windowTitle(), GetParam().caption);
+    EXPECT_EQ(screen->size(), GetParam().client);
+    EXPECT_FALSE(screen->findChild<QLabel *>("Image1")->pixmap().isNull());
+
+    auto *start = screen->findChild<QPushButton *>("Command1");
+    ASSERT_TRUE(start);
+    EXPECT_EQ(start->text(), "Start");
+    start->click();
+    EXPECT_FALSE(screen->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, StartScreenTest,
+    ::testing::Values(
+        StartScreen{"Form8", [] { return std::unique_ptr<QWidget>(new Form8); }, "KoTeBu ｽﾀｰﾄ", QSize(426, 192)},
+        StartScreen{"Form6", [] { return std::unique_ptr<QWidget>(new Form6); }, "KoTeBu2 ﾊﾙｰﾈﾝ物語 ｽﾀｰﾄ",
+                    QSize(450, 182)}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(StartScreenForm6, CreditLineIsOurOwnAndFitsOnOneLine)
+{
+    kotebu::test::Sandbox sandbox;
+    Form6 screen;
+    auto *credit = screen.findChild<QLabel *>("Label3");
+    ASSERT_TRUE(credit);
+    EXPECT_TRUE(credit->text().contains("チーム・ハルカゼ"));
+    EXPECT_LE(credit->fontMetrics().horizontalAdvance(credit->text()), credit->width());
+}
