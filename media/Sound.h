@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QLoggingCategory>
 #include <QString>
+
+#include <functional>
 
 namespace kotebu {
 
@@ -29,6 +32,8 @@ public:
     virtual bool playWave(const QString &path) = 0;
     // Stops the wave sound playing, if any.
     virtual void stopWave() = 0;
+    // A short text saying why the last open or play failed, for the trace.
+    virtual QString lastError() const { return {}; }
 };
 
 // The sound system of the running program: silent until installSound() or a
@@ -50,5 +55,14 @@ QString StatusMidiPosition();
 // A wave sound, asynchronous; flags as in WaveFlags. Without WaveNoDefault a
 // file that cannot be played gives the desktop's default sound (a beep).
 void sndPlaySound(const QString &fileName, int flags);
+
+// What plays when a wave cannot be played and the flags allow a fallback:
+// the desktop's beep unless a test installs its own. An empty function brings
+// the beep back.
+void setDefaultSound(std::function<void()> play);
+
+// The diagnostic trace of the theme calls ("(OpenMidi)Error=..."), at debug
+// level and off unless QT_LOGGING_RULES turns it on. Never shown to the player.
+Q_DECLARE_LOGGING_CATEGORY(lcSound)
 
 } // namespace kotebu

@@ -1,0 +1,413 @@
+#include "Fakes.h"
+#include "MidiFile.h"
+#include "SdlSound.h"
+#include "Sound.h"
+#include "SoundFiles.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <thread>
+
+using namespace kotebu;
+using namespace kotebu::test;
+
+namespace {
+
+constexpr int Rate = SdlSound::SampleRate;
+
+// Sets an environment variable for one test and puts the old value back.
+class ScopedEnv {
+public:
+    ScopedEnv(const char *name, std::optional<QByteArray> value) : m_name(name)
+    {
+        if (qEnvironmentVariableIsSet(name))
+            m_old = qgetenv(name);
+        if (value)
+            qputenv(name, *value);
+        else
+            qunsetenv(name);
+    }
+    ~ScopedEnv()
+    {
+        if (m_old)
+            qputenv(m_name, *m_old);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char *m_name;
+    std::optional<QByteArray> m_old;
+};
+
+bool haveSoundFont()
+{
+    return !findSoundFont().isEmpty();
+}
+
+// The real sound system, rendered by the test instead of a device, and
+// installed as the game's sound for the test's length.
+class OfflineSound : public ::testing::Test {
+protected:
+    OfflineSound() { setSoundSystem(&sound); }
+    ~OfflineSound() override
+    {
+        setSoundSystem(nullptr);
+        setDefaultSound({});
+    }
+
+    std::vector<float> render(double seconds)
+    {
+        std::vector<float> out(std::size_t(seconds * Rate) * SdlSound::Channels);
+        const int frames = int(out.size() / SdlSound::Channels);
+        // The device's block size, so the player sees what a device gives it.
+        for (int done = 0; done < frames; done += SdlSound::DeviceFrames) {
+            const int now = std::min(SdlSound::DeviceFrames, frames - done);
+            sound.renderOffline(out.data() + std::size_t(done) * SdlSound::Channels, now);
+        }
+        return out;
+    }
+
+    int position() const { return StatusMidiPosition().toInt(); }
+
+    Sandbox box;
+    SdlSound sound{SdlSound::Output::Offline};
+    int beeps = 0;
+};
+
+} // namespace
+
+TEST(MidiHeader, ReadsDivisionAndRejectsWhatIsNoMidiFile)
+{
+    const QByteArray good = makeMidiQuarters(480, 1);
+    QByteArray smpte = good;
+    smpte[12] = char(0xe7); // -25 frames per second
+    smpte[13] = char(40);
+    QByteArray shortLength = good;
+    shortLength[7] = 5;
+    QByteArray noTracks = good;
+    noTracks[11] = 0;
+
+    struct Row {
+        const char *name;
+        QByteArray bytes;
+        bool valid;
+        int division;
+    } rows[] = {
+        {"ticks per quarter", good, true, 480},
+        {"small division", makeMidiQuarters(96, 2), true, 96},
+        {"SMPTE timing has no musical position", smpte, true, 0},
+        {"header shorter than six bytes", shortLength, false, 0},
+        {"no tracks", noTracks, false, 0},
+        {"not a MIDI file", QByteArray("RIFF\0\0\0\0WAVEfmt ", 16), false, 0},
+        {"cut short", good.left(13), false, 0},
+        {"empty", QByteArray(), false, 0},
+    };
+    for (const Row &row : rows) {
+        const MidiHeader header = readMidiHeader(row.bytes);
+        EXPECT_EQ(header.valid, row.valid) << row.name;
+        if (row.valid)
+            EXPECT_EQ(header.division, row.division) << row.name;
+    }
+}
+
+TEST(MidiHeader, SixteenthsCountFromTicksAndDivision)
+{
+    struct Row {
+        qint64 tick;
+        int division;
+        int sixteenths;
+    } rows[] = {
+        {0, 480, 0}, {119, 480, 0}, {120, 480, 1}, {479, 480, 3}, {480, 480, 4},
+        {96, 96, 4}, {1000, 0, 0}, {-5, 96, 0},
+        // tick * 4 must not overflow 32 bits
+        {1'000'000'000, 96, 41'666'666},
+    };
+    for (const Row &row : rows) {
+        EXPECT_EQ(ticksToSixteenths(row.tick, row.division), row.sixteenths)
+            << row.tick << " / " << row.division;
+    }
+}
+
+TEST(SoundFontChoice, VariableWinsEvenWhenItNamesNothingElseFirstInstalled)
+{
+    Sandbox box;
+    box.writeFile("better.sf2", "x");
+    box.writeFile("worse.sf2", "x");
+    const QStringList candidates{box.dir() + "/missing.sf2", box.dir() + "/better.sf2",
+                                 box.dir() + "/worse.sf2"};
+    {
+        ScopedEnv env("KOTEBU_SOUNDFONT", std::nullopt);
+        EXPECT_EQ(findSoundFont(candidates), box.dir() + "/better.sf2");
+        EXPECT_EQ(findSoundFont({box.dir() + "/missing.sf2"}), QString());
+    }
+    {
+        ScopedEnv env("KOTEBU_SOUNDFONT", (box.dir() + "/worse.sf2").toLocal8Bit());
+        EXPECT_EQ(findSoundFont(candidates), box.dir() + "/worse.sf2");
+    }
+    {
+        ScopedEnv env("KOTEBU_SOUNDFONT", "/nowhere/none.sf2");
+        EXPECT_EQ(findSoundFont(candidates), QString());
+    }
+}
+
+TEST(WaveLoading, ConvertsEveryCommonFormatToStereoFloatAt44100)
+{
+    Sandbox box;
+    struct Row {
+        const char *name;
+        QByteArray bytes;
+        bool loads;
+        double seconds;
+        double amplitude;
+    } rows[] = {
+        {"16-bit mono 22050", makeWave(22050, 1, 16, 0.5, 0.5), true, 0.5, 0.5},
+        {"16-bit stereo 44100", makeWave(44100, 2, 16, 0.25, 0.25), true, 0.25, 0.25},
+        {"8-bit mono 11025", makeWave(11025, 1, 8, 0.5, 0.5), true, 0.5, 0.5},
+        {"not a wave", makeMidiQuarters(96, 1), false, 0, 0},
+        {"cut short", makeWave(22050, 1, 16, 0.5, 0.5).left(30), false, 0, 0},
+    };
+    for (const Row &row : rows) {
+        box.writeFile("t.wav", row.bytes);
+        std::vector<float> samples;
+        ASSERT_EQ(loadWaveFile("t.wav", samples), row.loads) << row.name;
+        if (!row.loads)
+            continue;
+        const double frames = double(samples.size()) / SdlSound::Channels;
+        EXPECT_NEAR(frames, row.seconds * Rate, Rate * 0.01) << row.name;
+        EXPECT_NEAR(rms(samples), row.amplitude / std::sqrt(2.0), 0.02) << row.name;
+    }
+    std::vector<float> none;
+    EXPECT_FALSE(loadWaveFile("absent.wav", none));
+}
+
+TEST_F(OfflineSound, ThemePlaysOnceAndItsPositionStaysAtTheEnd)
+{
+    if (!haveSoundFont())
+        GTEST_SKIP() << "no General MIDI SoundFont installed";
+    // Two quarter notes at 120 beats a minute: one second, eight sixteenths.
+    box.writeFile("Megami.mid", makeMidiQuarters(96, 2));
+    PlayMidi("Megami.mid");
+    ASSERT_EQ(StatusMidiPosition(), "0");
+    EXPECT_TRUE(sound.outputRunning());
+
+    EXPECT_GT(rms(render(0.5)), 0.01) << "the theme is heard";
+    // The player lingers a few seconds past the last note while it decays.
+    render(5.5);
+    EXPECT_TRUE(sound.themeFinished());
+    EXPECT_EQ(StatusMidiPosition(), "8");
+    // It does not start again.
+    EXPECT_LT(rms(render(1.0)), 1e-4);
+    EXPECT_EQ(StatusMidiPosition(), "8");
+    sound.pauseIfIdle();
+    EXPECT_FALSE(sound.outputRunning()) << "nothing sounds, so the output pauses";
+}
+
+TEST_F(OfflineSound, PositionFollowsTheAudioRenderedNotTheClock)
+{
+    if (!haveSoundFont())
+        GTEST_SKIP() << "no General MIDI SoundFont installed";
+    struct Row {
+        int division;
+        int microsecondsPerQuarter;
+        double seconds;
+        int sixteenths;
+    } rows[] = {
+        {480, 500000, 1.0, 8},  // 120 beats a minute
+        {96, 1000000, 1.0, 4},  // 60 beats a minute
+        {384, 250000, 0.5, 8},  // 240 beats a minute
+    };
+    for (const Row &row : rows) {
+        box.writeFile("Megami.mid", makeMidiQuarters(row.division, 16, row.microsecondsPerQuarter));
+        PlayMidi("Megami.mid");
+        // Time alone moves nothing.
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        EXPECT_EQ(position(), 0) << row.division;
+        render(row.seconds);
+        EXPECT_NEAR(position(), row.sixteenths, 1) << row.division;
+        render(row.seconds);
+        EXPECT_NEAR(position(), 2 * row.sixteenths, 1) << row.division;
+    }
+}
+
+TEST_F(OfflineSound, SecondPlayRestartsFromTheBeginning)
+{
+    if (!haveSoundFont())
+        GTEST_SKIP() << "no General MIDI SoundFont installed";
+    box.writeFile("Megami.mid", makeMidiQuarters(480, 16));
+    PlayMidi("Megami.mid");
+    render(1.5);
+    EXPECT_NEAR(position(), 12, 1);
+    PlayMidi("Megami.mid");
+    EXPECT_EQ(StatusMidiPosition(), "0");
+    render(0.5);
+    EXPECT_NEAR(position(), 4, 1);
+}
+
+TEST_F(OfflineSound, StopMidiIsHarmlessWithNothingOpenAndSilencesTheTheme)
+{
+    StopMidi();
+    StopMidi();
+    EXPECT_EQ(StatusMidiPosition(), QString());
+    EXPECT_FALSE(sound.outputRunning());
+    if (!haveSoundFont())
+        return;
+    box.writeFile("Megami.mid", makeMidiQuarters(480, 16));
+    PlayMidi("Megami.mid");
+    render(0.3);
+    StopMidi();
+    EXPECT_EQ(StatusMidiPosition(), QString());
+    EXPECT_FALSE(sound.outputRunning());
+    EXPECT_LT(rms(render(0.2)), 1e-4);
+    StopMidi();
+}
+
+TEST_F(OfflineSound, ThemeThatCannotPlayIsSilentWithAnEmptyPosition)
+{
+    box.writeFile("Megami.mid", makeMidiQuarters(96, 4));
+    box.writeFile("Text.mid", "this is no music");
+    struct Row {
+        const char *name;
+        const char *file;
+        std::optional<QByteArray> soundFont;
+    } rows[] = {
+        {"missing file", "Nothing.mid", std::nullopt},
+        {"not a MIDI file", "Text.mid", std::nullopt},
+        {"missing SoundFont", "Megami.mid", QByteArray("/nowhere/none.sf2")},
+    };
+    for (const Row &row : rows) {
+        ScopedEnv env("KOTEBU_SOUNDFONT", row.soundFont);
+        SdlSound fresh(SdlSound::Output::Offline);
+        setSoundSystem(&fresh);
+        PlayMidi(row.file);
+        EXPECT_EQ(StatusMidiPosition(), QString()) << row.name;
+        EXPECT_FALSE(fresh.outputRunning()) << row.name;
+        EXPECT_FALSE(fresh.lastError().isEmpty()) << row.name;
+        StopMidi();
+    }
+}
+
+TEST_F(OfflineSound, ThemeNameIgnoresCaseAndTheFolderMayHoldBlanks)
+{
+    if (!haveSoundFont())
+        GTEST_SKIP() << "no General MIDI SoundFont installed";
+    ASSERT_TRUE(QDir(box.dir()).mkdir("a folder with blanks"));
+    ASSERT_TRUE(QDir::setCurrent(box.dir() + "/a folder with blanks"));
+    box.writeFile("a folder with blanks/MEGAMI.MID", makeMidiQuarters(96, 4));
+    PlayMidi("Megami.mid");
+    EXPECT_EQ(StatusMidiPosition(), "0");
+    EXPECT_GT(rms(render(0.3)), 0.01);
+}
+
+TEST_F(OfflineSound, NewWaveReplacesThePlayingOne)
+{
+    setDefaultSound([this] { ++beeps; });
+    box.writeFile("QZDEMO.WAV", makeWave(22050, 1, 16, 2.0, 0.5));
+    box.writeFile("Soft.wav", makeWave(44100, 2, 16, 2.0, 0.1));
+
+    sndPlaySound("qzdemo.wav", WaveAsync);
+    EXPECT_NEAR(rms(render(0.2)), 0.5 / std::sqrt(2.0), 0.03);
+    sndPlaySound("Soft.wav", WaveAsync);
+    // Replaced, not mixed: only the soft tone is left.
+    EXPECT_NEAR(rms(render(0.2)), 0.1 / std::sqrt(2.0), 0.01);
+    EXPECT_EQ(beeps, 0);
+
+    // Played to its end, the wave stops and the output may pause.
+    render(2.0);
+    sound.pauseIfIdle();
+    EXPECT_FALSE(sound.outputRunning());
+}
+
+TEST_F(OfflineSound, WaveThatCannotPlayStopsTheCurrentOneAndBeepsOnlyWhenAllowed)
+{
+    setDefaultSound([this] { ++beeps; });
+    box.writeFile("QZDEMO.WAV", makeWave(22050, 1, 16, 2.0, 0.5));
+    box.writeFile("Broken.wav", "RIFF, but nothing after it");
+    struct Row {
+        const char *file;
+        int flags;
+        int beeps;
+    } rows[] = {
+        {"Dummy.wav", WaveAsync | WaveNoDefault, 0},
+        {"Broken.wav", WaveAsync | WaveNoDefault, 0},
+        {"Dummy.wav", WaveAsync, 1},
+        {"Broken.wav", WaveAsync, 1},
+    };
+    for (const Row &row : rows) {
+        beeps = 0;
+        sndPlaySound("QZDEMO.WAV", WaveAsync);
+        ASSERT_GT(rms(render(0.1)), 0.3);
+        sndPlaySound(row.file, row.flags);
+        EXPECT_LT(rms(render(0.1)), 1e-6) << row.file << " flags " << row.flags;
+        EXPECT_FALSE(sound.outputRunning()) << row.file << " flags " << row.flags;
+        EXPECT_EQ(beeps, row.beeps) << row.file << " flags " << row.flags;
+    }
+}
+
+TEST_F(OfflineSound, WaveOverTheThemeIsMixedAndClamped)
+{
+    if (!haveSoundFont())
+        GTEST_SKIP() << "no General MIDI SoundFont installed";
+    box.writeFile("Megami.mid", makeMidiQuarters(96, 8));
+    box.writeFile("Loud.wav", makeWave(44100, 2, 16, 1.0, 1.0, 110.0));
+    PlayMidi("Megami.mid");
+    const double themeAlone = rms(render(0.3));
+    sndPlaySound("Loud.wav", WaveAsync);
+    const std::vector<float> both = render(0.3);
+    EXPECT_LE(peak(both), 1.0f);
+    EXPECT_GT(rms(both), themeAlone);
+    EXPECT_NEAR(position(), 4, 1) << "the theme keeps its time under the wave";
+}
+
+// The real device on SDL's dummy driver, which renders at about real time.
+TEST(DeviceSound, ThemeRunsInRealTimeAndTheDevicePausesAfterItsEnd)
+{
+    if (!haveSoundFont())
+        GTEST_SKIP() << "no General MIDI SoundFont installed";
+    Sandbox box;
+    ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
+    SdlSound device;
+    setSoundSystem(&device);
+    // Four quarter notes at 240 beats a minute: one second, sixteen sixteenths.
+    box.writeFile("Megami.mid", makeMidiQuarters(96, 4, 250000));
+    QElapsedTimer clock;
+    clock.start();
+    PlayMidi("Megami.mid");
+    EXPECT_TRUE(device.deviceOpen());
+    EXPECT_LT(clock.elapsed(), 1000) << "PlayMidi returns at once";
+    QTest::qWait(500);
+    const int halfway = StatusMidiPosition().toInt();
+    EXPECT_GE(halfway, 4);
+    EXPECT_LE(halfway, 12);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !device.outputRunning(); }, 9000));
+    EXPECT_EQ(StatusMidiPosition(), "16");
+    StopMidi();
+    EXPECT_EQ(StatusMidiPosition(), QString());
+    setSoundSystem(nullptr);
+}
+
+TEST(DeviceSound, NoAudioDeviceMeansSilenceNotFailure)
+{
+    Sandbox box;
+    ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
+    SdlSound device;
+    setSoundSystem(&device);
+    int beeps = 0;
+    setDefaultSound([&] { ++beeps; });
+    box.writeFile("Megami.mid", makeMidiQuarters(96, 4));
+    box.writeFile("QZDEMO.WAV", makeWave(22050, 1, 16, 0.2, 0.5));
+    PlayMidi("Megami.mid");
+    EXPECT_EQ(StatusMidiPosition(), QString());
+    sndPlaySound("QZDEMO.WAV", WaveAsync | WaveNoDefault);
+    EXPECT_FALSE(device.deviceOpen());
+    EXPECT_FALSE(device.outputRunning());
+    EXPECT_EQ(beeps, 0);
+    StopMidi();
+    setSoundSystem(nullptr);
+    setDefaultSound({});
+}
