@@ -328,8 +328,7 @@ bool Form1::handleImage1Event(QEvent *event)
     }
     case QEvent::MouseButtonRelease: {
         auto *mouse = static_cast<QMouseEvent *>(event);
-        // The button that went up, or any still held: a right button among them opens the menu.
-        if ((mouse->button() | mouse->buttons()) & Qt::RightButton)
+        if (mouse->button() == Qt::RightButton)
             ui->PoPM->popup(mouse->globalPosition().toPoint(), ui->ChrSt);
         return false;
     }

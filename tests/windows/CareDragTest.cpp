@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMimeData>
 #include <QTest>
 #include <QTimer>
 
@@ -106,22 +105,4 @@ TEST_F(CareDragFixture, RealDragDroppedBesideTheHeroineChangesNothing)
     EXPECT_EQ(game().Knowledge, 0);
     EXPECT_EQ(label("Label2")->text(), "夜になった。");
     EXPECT_TRUE(label("Image2_3")->isVisible());
-}
-
-TEST(CareDragMime, OnlyOurOwnDataIsAcceptedByTheHeroine)
-{
-    test::Sandbox sandbox;
-    Form1 form;
-    QLabel *image1 = form.image1();
-    auto dragEnter = [&](QMimeData *data) {
-        QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, data, Qt::LeftButton, {});
-        QApplication::sendEvent(image1, &enter);
-        return enter.isAccepted();
-    };
-    QMimeData ours;
-    ours.setData(Form1::careItemMimeType, "2");
-    QMimeData text;
-    text.setText("2");
-    EXPECT_TRUE(dragEnter(&ours));
-    EXPECT_FALSE(dragEnter(&text));
 }

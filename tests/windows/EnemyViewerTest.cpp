@@ -150,11 +150,3 @@ TEST_F(EnemyViewerFixture, CharacterStatusEntryRunsTheSameHandler)
     EXPECT_EQ(seen->name, enemyBookName(false, 0)) << "a monster and its stronger kin share a page";
     EXPECT_EQ(seen->description, enemyBookDescription(false, 0));
 }
-
-TEST(EnemyViewerWindow, RowOutsideTheBookLeavesBothTextsEmpty)
-{
-    Form3 viewer(QPixmap(), true, 15);
-    EXPECT_TRUE(viewer.findChild<QLabel *>("Label2")->text().isEmpty());
-    EXPECT_TRUE(viewer.findChild<QLabel *>("Label1")->text().isEmpty());
-    EXPECT_EQ(viewer.size(), QSize(557, 285));
-}

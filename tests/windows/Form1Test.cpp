@@ -9,7 +9,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QSpontaneKeyEvent>
 #include <QTest>
 
@@ -146,20 +145,6 @@ INSTANTIATE_TEST_SUITE_P(Conditions, PopupMenuTest,
                       PopupCase{"MorningInformation5", 2, 5, false},
                       PopupCase{"AfterFightInformation6", 3, 6, false}),
     [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(Form1Fixture, MenusHoldTheirEntriesAndThePopupStaysOffTheBar)
-{
-    QStringList bar;
-    for (QAction *entry : form.menuBar()->actions())
-        if (entry->isVisible())
-            bar << entry->text();
-    EXPECT_EQ(bar, (QStringList{"&Game", "&Help"}));
-
-    QStringList popup;
-    for (QAction *entry : form.popupMenu()->actions())
-        popup << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
-    EXPECT_EQ(popup, (QStringList{"&Config", "-", "Character &Status", "-", "E&xit"}));
-}
 
 TEST_F(Form1Fixture, PauseIconHoldsTheClockWhileAButtonIsDown)
 {
@@ -337,30 +322,4 @@ TEST_F(Form1Fixture, RefusedCareDropClearsTheMessageAndKeepsTheItems)
     EXPECT_EQ(game().Love, 1);
     EXPECT_TRUE(control("Image2_0")->isVisible());
     EXPECT_FALSE(control("Label3")->text().isEmpty()) << "the status line is refreshed";
-}
-
-TEST_F(Form1Fixture, SuccessfulCareHidesTheTray)
-{
-    form.show();
-    game().LastPhase = 1;
-    game().SecondGame = True;
-    game().Love = 2;
-    form.careItemDropped(0);
-    EXPECT_EQ(game().Love, 3);
-    EXPECT_EQ(control("Label2")->text(), "ハルーネンは飼犬に餌をやった。愛情が１増えた。");
-    for (const char *item : {"Image2_0", "Image2_1", "Image2_2", "Image2_3", "Image2_4"})
-        EXPECT_FALSE(control(item)->isVisible()) << item;
-    EXPECT_TRUE(control("Image3")->isVisible());
-    form.ShowCareItems();
-    EXPECT_TRUE(control("Image2_4")->isVisible());
-}
-
-TEST_F(Form1Fixture, CaptionFollowsTheGameAndClientAreaIsFixed)
-{
-    EXPECT_EQ(form.windowTitle(), "ＫｏＴｅＢｕ ～ことぶ～");
-    game().SecondGame = True;
-    Form1 second;
-    EXPECT_EQ(second.windowTitle(), "ＫｏＴｅＢｕ２ ～ハルーネン物語～");
-    second.show();
-    EXPECT_EQ(second.centralWidget()->size(), QSize(578, 224));
 }
