@@ -172,9 +172,11 @@ void PrepareNewGame(const GameState &state)
 
 void SaveDay(const GameState &state)
 {
-    const QString section = state.section();
+    // The seven writes in their order, saved to disk in one go.
+    std::vector<std::pair<QString, QString>> values;
     for (const HeroineKey &entry : HeroineKeys)
-        WriteIni(StateFile, section, QString::fromLatin1(entry.key), int(state.*entry.value));
+        values.emplace_back(QString::fromLatin1(entry.key), QString::number(state.*entry.value));
+    WriteIniKeys(StateFile, state.section(), values);
 }
 
 } // namespace kotebu

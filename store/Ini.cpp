@@ -84,4 +84,21 @@ void WriteIni(const QString &base, const QString &section, const QString &key, i
     WriteIni(base, section, key, QString::number(value));
 }
 
+void WriteIniKeys(const QString &base, const QString &section, const std::vector<std::pair<QString, QString>> &values)
+{
+    OpenedIni ini = openIni(base);
+    bool changed = false;
+    for (const auto &[key, value] : values) {
+        ini::RewriteResult result = ini::rewrite(ini.bytes, section, key, value);
+        if (result.outcome == ini::Rewrite::MissingSection)
+            missingSection(section);
+        if (result.outcome == ini::Rewrite::Changed) {
+            ini.bytes = std::move(result.bytes);
+            changed = true;
+        }
+    }
+    if (changed && !replaceFileWhole(ini.path, base + QStringLiteral(".$$$"), ini.bytes))
+        reportNotSaved(base + QStringLiteral(".INI"));
+}
+
 } // namespace kotebu

@@ -3,6 +3,8 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace kotebu {
 
@@ -20,5 +22,11 @@ std::optional<QString> ReadIni(const QString &base, const QString &section, cons
 // stays whole.
 void WriteIni(const QString &base, const QString &section, const QString &key, const QString &value);
 void WriteIni(const QString &base, const QString &section, const QString &key, int value);
+
+// Several keys of one section, each replaced exactly as its own WriteIni
+// would and in the order given, with the file saved to disk once: a durable
+// save costs a wait for the disk, and a save of several values should not pay
+// it once per value.
+void WriteIniKeys(const QString &base, const QString &section, const std::vector<std::pair<QString, QString>> &values);
 
 } // namespace kotebu
