@@ -1,0 +1,111 @@
+#include "Ending.h"
+#include "Fakes.h"
+#include "Form4.h"
+#include "Forms.h"
+#include "GameState.h"
+#include "IniFiles.h"
+#include "Ini.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace kotebu;
+using test::iniLines;
+
+namespace {
+
+struct EndingWindow : ::testing::Test {
+    test::Sandbox sandbox;
+
+    void SetUp() override
+    {
+        sandbox.writeFile(QStringLiteral("KTBSP.INI"),
+                          iniLines({"[KoTeBu]", "Gaming=ON", "Tairyoku=9", "[KoTeBu2]", "Gaming=ON", "Tairyoku=9"}));
+        game().CrLf = gameLineBreak();
+    }
+
+    static QString label(Form4 &form) { return form.findChild<QLabel *>("Label1")->text(); }
+};
+
+struct EndCase {
+    const char *name;
+    bool secondGame;
+    int endingKind;
+    const char *caption;
+};
+
+struct Endings : EndingWindow, ::testing::WithParamInterface<EndCase> {};
+
+TEST_P(Endings, MarkOnlyThisGameFinishedAsTheWindowLoads)
+{
+    const EndCase &c = GetParam();
+    game().SecondGame = c.secondGame ? True : False;
+    game().EndingKind = static_cast<Int16>(c.endingKind);
+    game().Stamina = 30;
+    Form4 form;
+
+    // Before any button: a program killed now still starts a new game.
+    const QString mine = c.secondGame ? "KoTeBu2" : "KoTeBu";
+    const QString other = c.secondGame ? "KoTeBu" : "KoTeBu2";
+    EXPECT_EQ(ReadIni("KTBSP", mine, "Gaming"), QStringLiteral("OFF"));
+    EXPECT_EQ(ReadIni("KTBSP", mine, "Tairyoku"), QStringLiteral("9")) << "the heroine is not saved";
+    EXPECT_EQ(ReadIni("KTBSP", other, "Gaming"), QStringLiteral("ON"));
+
+    EXPECT_EQ(form.windowTitle(), QString::fromUtf8(c.caption));
+    EXPECT_EQ(label(form), displayText(Ending(game()).text));
+    EXPECT_FALSE(label(form).contains(QLatin1Char('\r')));
+    EXPECT_EQ(label(form).contains(QStringLiteral("得点は120点でした。")), c.endingKind == 1);
+    EXPECT_EQ(label(form).endsWith(QStringLiteral("\n残念でした。もう一度挑戦してください！")), c.endingKind != 1);
+    EXPECT_TRUE(sandbox.exit.codes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(, Endings,
+    ::testing::Values(
+        EndCase{"FirstGameVictory", false, 1, "ＫｏＴｅＢｕ　おわり"},
+        EndCase{"FirstGameDefeat", false, 2, "ＫｏＴｅＢｕ　おわり"},
+        EndCase{"SecondGameVictory", true, 1, "KoTeBu2 ハルーネン物語 おわり"},
+        EndCase{"SecondGameDefeat", true, 2, "KoTeBu2 ハルーネン物語 おわり"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(EndingWindow, NegativeScoreIsShownAsIs)
+{
+    game().EndingKind = 1;
+    game().Stamina = -10;
+    Form4 form;
+    EXPECT_TRUE(label(form).endsWith(QStringLiteral("\n得点は-40点でした。")));
+}
+
+TEST_F(EndingWindow, FinishButtonEndsTheProgram)
+{
+    game().EndingKind = 1;
+    Form4 form;
+    EXPECT_THROW(form.finishClicked(), ProgramEnded);
+    EXPECT_EQ(sandbox.exit.codes, std::vector<int>{0});
+}
+
+TEST_F(EndingWindow, ClosingByTheFrameReturnsFromExec)
+{
+    game().EndingKind = 2;
+    Form4 form;
+    QTimer::singleShot(50, &form, [&] { form.close(); });
+    QTimer failsafe;
+    failsafe.setSingleShot(true);
+    QObject::connect(&failsafe, &QTimer::timeout, &form, [&] { form.done(99); });
+    failsafe.start(5000);
+    EXPECT_EQ(form.exec(), QDialog::Rejected);
+    EXPECT_TRUE(sandbox.exit.codes.empty());
+}
+
+TEST_F(EndingWindow, MissingStateFileEndsTheProgram)
+{
+    QFile::remove(QStringLiteral("KTBSP.INI"));
+    game().EndingKind = 1;
+    EXPECT_THROW(Form4 form, ProgramEnded);
+    ASSERT_EQ(sandbox.boxes.asked.size(), 1u);
+    EXPECT_EQ(sandbox.boxes.asked.front().text, QStringLiteral("KTBSP.INI がみつかりません"));
+}
+
+} // namespace
