@@ -187,14 +187,6 @@ const WriteCase writeCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, IniWrite, ::testing::ValuesIn(writeCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(IniFixture, NumbersAreWrittenAsDecimalText)
-{
-    sandbox.writeFile(QStringLiteral("KTBSP.INI"), "[KoTeBu]\r\nA=0\r\nB=0\r\n");
-    WriteIni(QStringLiteral("KTBSP"), QStringLiteral("KoTeBu"), QStringLiteral("A"), -32768);
-    WriteIni(QStringLiteral("KTBSP"), QStringLiteral("KoTeBu"), QStringLiteral("B"), 32767);
-    EXPECT_EQ(sandbox.readFile(QStringLiteral("KTBSP.INI")), "[KoTeBu]\r\nA=-32768\r\nB=32767\r\n");
-}
-
 TEST_F(IniFixture, FolderWithCommaAndQuotesSurvivesWriteAndRead)
 {
     sandbox.writeFile(QStringLiteral("KTBSP.INI"), "[Pack]\r\nKoTeBuPath=\r\nKoTeBu2Path=\r\n");
