@@ -47,6 +47,13 @@ def sword(x, y, angle, length, kind, s=1.0):
 
 
 def back_hair(p):
+    style = p.get("style")
+    if style == "bob":
+        return path("M-52,10 C-60,-42 -30,-60 0,-60 C30,-60 60,-42 52,10 C56,34 52,46 42,52 "
+                    "L-42,52 C-52,46 -56,34 -52,10 Z", p["hair"])
+    if style == "long":
+        return path("M-50,0 C-60,-46 -28,-60 0,-60 C28,-60 60,-46 50,0 C52,30 54,56 54,76 "
+                    "Q0,86 -54,76 C-54,56 -52,30 -50,0 Z", p["hair"])
     if p["name"] == "ronin":
         return path("M-10,-44 C-8,-66 10,-66 12,-44 Z", p["hair"])
     if p["name"] == "kotobu":
@@ -67,6 +74,8 @@ def front_hair(p):
         return spiky + path("M-40,-16 C-20,-30 20,-30 40,-16", "none", 5, p["band"])
     shine = path("M-26,-38 Q-10,-46 8,-44", "none", 4, "#ffffff", opacity="0.5")
     items = [bangs, shine]
+    if p.get("style"):
+        return "".join(items) + p.get("hair_extra", "")
     if p["name"] == "kotobu":
         items.append(path("M-45,-14 C-30,-30 30,-30 45,-14 L44,-4 C30,-18 -30,-18 -44,-4 Z", p["band"]))
         items.append(path("M-44,-10 C-58,-12 -66,-2 -70,8 C-60,4 -54,0 -46,-4 Z", p["band"]))
@@ -88,6 +97,9 @@ def face(p, mood):
             items.append(path("M-7,24 Q0,30 8,23"))
         else:
             items.append(path("M-8,23 Q0,31 8,23", "#e86a6a"))
+    elif mood == "wink":
+        items += [eye(-17, 8, 9, (0.2, 0.1), p["iris"]), happy_eye(17, 10, 8)]
+        items.append(path("M-8,23 Q0,31 8,23", "#e86a6a"))
     elif mood == "joy":
         items += [happy_eye(-17, 9, 8), happy_eye(17, 9, 8)]
         items.append(path("M-10,20 Q0,36 10,20 Z", "#e8566a"))
@@ -111,7 +123,7 @@ def face(p, mood):
 def head(p, mood, extra=""):
     return "".join([
         back_hair(p),
-        ellipse(0, 0, 45, 42, SKIN),
+        ellipse(0, 0, 45, 42, p.get("skin", SKIN)),
         face(p, mood),
         front_hair(p),
         extra,

@@ -6,6 +6,7 @@ The two bosses stand on a dark burst of rays so they read as the big fights.
 
 import math
 
+from heroines import head
 from svgkit import (OL, el, group, circle, ellipse, path, rect, line, limb,
                     eye, happy_eye, blush, sparkle, heart, star, tear, poly, text)
 
@@ -255,8 +256,12 @@ def manepu():
         path("M104,201 l8,12 l8,-14 M180,199 l8,14 l8,-12", "#ffffff", 3),
         path("M122,212 Q150,226 178,212", "none", 3, "#ff8fa3"),
         sparkle(256, 56, 12, "#fff3a0", 2.5), sparkle(40, 64, 9, "#fff3a0", 2.5),
-        text(150, 292, "MANE!", 14, "#ffd75e", family="IPAGothic"),
     ]
+
+
+POPOTA = dict(name="popota", style="bob", hair="#6b4aa0", iris="#6b4aa0", skin="#bfe4f2",
+              hair_extra=path("M-30,-50 L-40,-82 L-14,-58 Z", "#ffe38a") + path("M30,-50 L40,-82 L14,-58 Z", "#ffe38a"))
+AICHAN_LOOK = dict(name="aichan", style="long", hair="#7a4fc9", iris="#7a4fc9")
 
 
 def popota():
@@ -274,15 +279,7 @@ def popota():
         path("M124,250 L128,208 L172,208 L176,250 Z", "#ffffff", 2.5),
         limb([(122, 206), (104, 230)], "#f5a3b8", 12), limb([(178, 206), (196, 230)], "#f5a3b8", 12),
         circle(104, 232, 7, "#bfe4f2"), circle(196, 232, 7, "#bfe4f2"),
-        path("M100,150 C90,100 110,70 150,70 C190,70 210,100 200,150 C210,190 196,206 190,210 "
-             "L110,210 C104,206 90,190 100,150 Z", "#6b4aa0"),
-        ellipse(150, 148, 42, 40, "#bfe4f2"),
-        path("M108,140 C104,100 128,86 150,86 C172,86 196,100 192,140 C180,118 168,112 150,120 "
-             "C132,112 120,118 108,140 Z", "#6b4aa0"),
-        path("M122,94 L114,66 L134,86 Z", "#ffe38a"), path("M178,94 L186,66 L166,86 Z", "#ffe38a"),
-        eye(134, 150, 9, (0.2, 0.1), "#6b4aa0"), eye(166, 150, 9, (0.2, 0.1), "#6b4aa0"),
-        path("M140,170 Q150,178 160,170", "#e86a8a"),
-        blush(122, 164, 7), blush(178, 164, 7),
+        group([head(POPOTA, "smile")], transform="translate(150,146) scale(0.92)"),
         heart(150, 226, 8, "#ff7aa8", 2),
     ]
 
@@ -420,16 +417,8 @@ def aichan():
         limb([(118, 204), (96, 176)], "#ffe3cf", 11), circle(94, 172, 7, "#ffe3cf"),
         line(90, 176, 70, 130, "#f2c14e", 5), heart(68, 118, 14, "#ff4f7f", 3),
         limb([(182, 204), (200, 232)], "#ffe3cf", 11), circle(202, 234, 7, "#ffe3cf"),
-        path("M100,160 C86,96 114,60 150,60 C186,60 214,96 200,160 C196,190 186,200 180,204 "
-             "L120,204 C114,200 104,190 100,160 Z", "#7a4fc9"),
-        ellipse(150, 144, 42, 40, "#ffe3cf"),
-        path("M108,136 C104,96 128,80 150,80 C172,80 196,96 192,136 C176,112 162,104 150,112 "
-             "C138,104 124,112 108,136 Z", "#7a4fc9"),
-        heart(150, 62, 22, "#ff4f7f", 3),
-        eye(134, 146, 10, (0.2, 0.1), "#7a4fc9"),
-        happy_eye(168, 148, 9),
-        path("M140,166 Q150,176 160,166 Z", "#e8566a"),
-        blush(122, 160, 7), blush(178, 160, 7),
+        group([head(AICHAN_LOOK, "wink")], transform="translate(150,140) scale(0.92)"),
+        heart(150, 80, 20, "#ff4f7f", 3),
         sparkle(190, 180, 7), sparkle(36, 140, 9),
     ]
 
@@ -458,6 +447,9 @@ def chita():
     ]
 
 
+SARIN_LOOK = dict(name="sarin", style="bob", hair="#ff9f43", iris="#3f8a4f")
+
+
 def sarin():
     return stage(2) + [
         # the broom she rides on, the moon behind
@@ -468,11 +460,7 @@ def sarin():
         path("M106,214 Q150,226 196,206", "none", 4, "#f2c14e"),
         limb([(178, 160), (210, 186)], "#7a4fc9", 12), circle(212, 188, 7, "#ffe3cf"),
         limb([(122, 162), (94, 186)], "#7a4fc9", 12), circle(92, 190, 7, "#ffe3cf"),
-        path("M112,110 C104,150 110,170 104,176 L196,176 C190,170 196,150 188,110 Z", "#ff9f43"),
-        ellipse(150, 118, 36, 34, "#ffe3cf"),
-        eye(136, 122, 9, (0.3, 0.1), "#3f8a4f"), eye(164, 122, 9, (0.3, 0.1), "#3f8a4f"),
-        path("M140,140 Q150,146 160,138"),
-        blush(126, 134, 6), blush(174, 134, 6),
+        group([head(SARIN_LOOK, "smile")], transform="translate(150,122) scale(0.78)"),
         # the pointed hat
         path("M86,96 Q150,70 214,96 Q150,112 86,96 Z", "#4a3a8c"),
         path("M114,90 C120,50 150,10 204,24 C170,34 178,60 184,88 Z", "#4a3a8c"),
@@ -622,23 +610,20 @@ def haga():
 
 
 def poctama():
-    def girl(x, hair, ear, dog):
-        ears = ([path("M%g,116 C%g,96 %g,90 %g,112 Z" % (x - 34, x - 50, x - 36, x - 18), ear),
-                 path("M%g,116 C%g,96 %g,90 %g,112 Z" % (x + 34, x + 50, x + 36, x + 18), ear)] if dog else
-                [path("M%g,118 L%g,84 L%g,108 Z" % (x - 34, x - 30, x - 12), ear),
-                 path("M%g,118 L%g,84 L%g,108 Z" % (x + 34, x + 30, x + 12), ear)])
+    def girl(x, dress, hair, dog):
+        if dog:
+            ears = (path("M-40,-30 C-70,-20 -70,20 -52,30 C-44,10 -40,-10 -30,-40 Z", hair)
+                    + path("M40,-30 C70,-20 70,20 52,30 C44,10 40,-10 30,-40 Z", hair))
+        else:
+            ears = (path("M-40,-36 L-44,-80 L-12,-56 Z", hair) + path("M-36,-44 L-38,-68 L-20,-54 Z", "#ffc2da", 0)
+                    + path("M40,-36 L44,-80 L12,-56 Z", hair) + path("M36,-44 L38,-68 L20,-54 Z", "#ffc2da", 0))
+        look = dict(name="girl", style="bob", hair=hair, iris="#4a3034", hair_extra=ears)
         return [
-            path("M%g,250 L%g,190 L%g,190 L%g,250 Z" % (x - 30, x - 20, x + 20, x + 30), hair),
+            path("M%g,250 L%g,190 L%g,190 L%g,250 Z" % (x - 30, x - 20, x + 20, x + 30), dress),
             path("M%g,250 Q%g,242 %g,250" % (x - 30, x, x + 30), "none", 3, "#ffffff"),
-        ] + ears + [
-            ellipse(x, 150, 38, 36, "#ffe3cf"),
-            path("M%g,146 C%g,110 %g,108 %g,112 C%g,108 %g,110 %g,146 C%g,128 %g,124 %g,130 Z" % (
-                x - 38, x - 36, x - 12, x, x + 12, x + 36, x + 38, x + 20, x - 20, x - 38), ear),
-            eye(x - 14, 154, 8, (0.1, 0.1)), eye(x + 14, 154, 8, (0.1, 0.1)),
-            path("M%g,170 Q%g,176 %g,170" % (x - 6, x, x + 6), "#e86a8a"),
-            blush(x - 24, 166, 6), blush(x + 24, 166, 6),
+            group([head(look, "smile")], transform="translate(%g,146) scale(0.78)" % x),
         ]
-    return stage(2) + girl(98, "#7cc8ff", "#c98f5e", True) + girl(202, "#ff9ec4", "#f4c04f", False) + [
+    return stage(2) + girl(96, "#7cc8ff", "#c98f5e", True) + girl(204, "#ff9ec4", "#f4c04f", False) + [
         # the lunch they leave behind: a bento box and rice balls
         rect(112, 214, 76, 40, "#c0392b", 6),
         rect(118, 220, 64, 28, "#ffffff", 4, 2),
