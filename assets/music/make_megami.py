@@ -12,6 +12,10 @@ The generator checks the score before it writes anything: block lengths
 against their chords, every sung block against the sixteenth at which the
 selector shows its words, and the long melody notes against the chords
 (these only warn).
+
+To hear it as the game does, render it with the General MIDI SoundFont:
+
+    fluidsynth -ni -g 0.5 -F megami.wav -r 44100 TimGM6mb.sf2 Megami.mid
 """
 
 import os
@@ -207,8 +211,11 @@ def check_harmony(placed):
     return warnings
 
 
+def tick(sixteenths):
+    return sixteenths * SIXTEENTH
+
+
 def build(placed, song_end):
-    tick = lambda sixteenths: sixteenths * SIXTEENTH
     conductor = Track("Tatakai no Megami")
     conductor.meta(0, 0x58, [4, 2, 24, 8])
     conductor.meta(0, 0x51, list(struct.pack(">I", round(60_000_000 / score.TEMPO_BPM))[1:]))
@@ -306,7 +313,7 @@ def main():
     with open(out, "wb") as f:
         f.write(build(placed, song_end))
     seconds = song_end * 15 / score.TEMPO_BPM
-    print(f"{out}: {song_end} sixteenths, {seconds:.1f} s")
+    print(f"{os.path.basename(out)}: {song_end} sixteenths, {seconds:.1f} s")
 
 
 if __name__ == "__main__":
