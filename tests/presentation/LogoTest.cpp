@@ -3,6 +3,7 @@
 #include "Fakes.h"
 #include "Forms.h"
 #include "Logo.h"
+#include "Pictures.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -82,6 +83,9 @@ TEST_F(Logo, TimelineByCounter)
         EXPECT_EQ(linesShown(), row.lines) << "counter " << row.counter;
         EXPECT_EQ(form->spriteTwips(), row.sprite) << "counter " << row.counter;
         EXPECT_EQ(form->spriteFrame(), row.frame) << "counter " << row.counter;
+        // The sprite takes its frame's own size, unstretched.
+        EXPECT_EQ(form->findChild<QLabel *>(QStringLiteral("Image1"))->size(),
+                  pictures::logoSprite(row.frame).size()) << "counter " << row.counter;
         EXPECT_EQ(!year()->isHidden(), row.year) << "counter " << row.counter;
         EXPECT_EQ(soundsOf(QStringLiteral("QZDEMO.WAV")), row.logoSounds) << "counter " << row.counter;
         EXPECT_TRUE(form->isVisible()) << "counter " << row.counter;
