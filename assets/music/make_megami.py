@@ -107,6 +107,15 @@ def parse_notes(text, transpose=0):
     return notes
 
 
+SMALL_KANA = set("ゃゅょぁぃぅぇぉャュョァィゥェォー")
+
+
+def syllables(words):
+    """Sung syllables of each half of a line written in kana."""
+    return [sum(1 for c in half if c not in SMALL_KANA and c not in "！")
+            for half in words.split("\u3000")]
+
+
 def parse_chord(symbol, transpose=0):
     """'F#m' or 'A/C#' -> (pitch classes of the chord, pitch class of the bass)."""
     m = re.fullmatch(r"([A-G][#b]?)(m7|maj7|m|7|sus4|)(?:/([A-G][#b]?))?", symbol)
@@ -190,8 +199,14 @@ def lay_out(blocks):
                 if end > length:
                     raise ScoreError(f"{block['name']}: {part} runs past the block")
                 parts[part] = notes
-        if "melody" in parts and "line" not in block:
-            raise ScoreError(f"{block['name']}: a sung block needs its line")
+        if "melody" in parts:
+            if "line" not in block or "sung" not in block:
+                raise ScoreError(f"{block['name']}: a sung block needs its line and words")
+            notes = [sum(1 for token in half.split() if not token.startswith(("r:", "|")))
+                     for half in block["melody"].split("/")]
+            if notes != syllables(block["sung"]):
+                raise ScoreError(f"{block['name']}: {notes} notes for the syllables "
+                                 f"{syllables(block['sung'])}")
         placed.append(dict(block, start=at, length=length, chords=chords, parts=parts))
         at += length
     return placed, at
