@@ -104,9 +104,9 @@ def face(p, mood):
         items += [happy_eye(-17, 9, 8), happy_eye(17, 9, 8)]
         items.append(path("M-10,20 Q0,36 10,20 Z", "#e8566a"))
     elif mood == "cry":
+        # brows up in the middle, eyes squeezed shut
         items += [path("M-25,-4 L-10,-8"), path("M25,-4 L10,-8")]
-        items += [happy_eye(-17, 11, 8), happy_eye(17, 11, 8)]
-        items = items[:2] + [path("M-25,12 Q-17,4 -9,12"), path("M9,12 Q17,4 25,12")]
+        items += [path("M-25,12 Q-17,4 -9,12"), path("M9,12 Q17,4 25,12")]
         items.append(path("M-8,28 Q-4,24 0,28 Q4,32 8,28"))
         items += [tear(-22, 22, 6), tear(22, 26, 6), tear(-24, 36, 4)]
     elif mood == "fever":
@@ -141,8 +141,9 @@ POSES = {
 }
 
 
-def figure(p, mood, pose, held=None, hurt=False, extra_head=""):
-    """The whole standing heroine. held: (arm index, angle, length) for the sword."""
+def figure(p, mood, pose, held=None, hurt=False, extra_head="", sword_front=False):
+    """The whole standing heroine. held: (arm index, angle, length) for the sword;
+    sword_front raises it in front of her hair instead of behind."""
     legs = p["leg_len"]
     top = 36
     hem = 90 if p["name"] == "kotobu" else 84
@@ -177,16 +178,21 @@ def figure(p, mood, pose, held=None, hurt=False, extra_head=""):
         if p["armor"]:
             arms.append(ellipse(24 * sx, 42, 12, 9, p["armor"]))
     items += arms
+    held_sword = []
     if held is not None:
         arm, angle, length = held
         hx, hy = POSES[pose][arm][1]
-        items.append(sword(hx, hy, angle, length, p["sword"]))
+        held_sword = [sword(hx, hy, angle, length, p["sword"]), circle(hx, hy, 7.5, SKIN)]
+    if not sword_front:
+        items += held_sword
     for i, (elbow, hand) in enumerate(POSES[pose]):
         items.append(circle(hand[0], hand[1], 7.5, SKIN))
     if hurt:
         items.append(rect(-42, 52, 14, 9, "#ffffff", 2, 2.5, transform="rotate(-20 -35 56)"))
         items.append(rect(6, hem + 12, 14, 8, "#ffffff", 2, 2.5))
     items.append(head(p, mood, extra_head))
+    if sword_front:
+        items += held_sword
     return "".join(items)
 
 

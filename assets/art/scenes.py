@@ -124,7 +124,7 @@ def pictures():
     # --- ハルーネン ---------------------------------------------------------
     w = h = 151
     out["harunen_0"] = (w, h, morning_field(w, h) + [
-        place(figure(H, "smile", "walk", held=(1, 52, 78)), 76, 50, 0.68)])
+        place(figure(H, "smile", "wave", held=(1, 24, 80), sword_front=True), 72, 52, 0.68)])
     out["harunen_1"] = (w, h, burst(w, h, "#ffe4f0", "#ffcce0") + confetti(w, h, 3, 10) + [
         place(figure(H, "joy", "cheer"), 76, 48, 0.68),
         sparkle(20, 30, 9), sparkle(132, 26, 8)])
