@@ -31,8 +31,7 @@ int ageOf(const GameState &state)
     return (year >= 0 ? year / 4 : -((-year + 3) / 4)) + 8;
 }
 
-// Int(draw × n): one of 0 … n-1. Worked out in double, where a draw just
-// below 1 can never round up to n.
+// Int(draw × n): one of 0 … n-1, whatever the source hands out.
 int pick(float draw, int n)
 {
     return std::clamp(static_cast<int>(std::floor(static_cast<double>(draw) * n)), 0, n - 1);

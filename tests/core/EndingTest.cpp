@@ -11,7 +11,7 @@ using kotebu::test::loadedState;
 
 TEST(Ending, ScoreIsFourTimesTheAttributes)
 {
-    struct Row { Int16 charm, stamina, information, love, knowledge; Int16 score; };
+    struct Row { Int16 charm, stamina, information, love, knowledge, score; };
     const std::vector<Row> rows{
         {5, 5, 5, 5, 5, 100},
         {0, -10, 0, 0, 0, -40},
@@ -35,19 +35,14 @@ TEST(Ending, VictoryShowsTheScoreAndDefeatConsoles)
 {
     for (bool secondGame : {false, true}) {
         GameState state = loadedState(secondGame);
-        state.Charm = state.Stamina = state.Information = state.Love = state.Knowledge = 5;
-        const QString caption = secondGame ? QStringLiteral("KoTeBu2 ハルーネン物語 おわり")
-                                           : QStringLiteral("ＫｏＴｅＢｕ　おわり");
-
+        state.Stamina = -10;
+        const QString caption = secondGame ? QStringLiteral("KoTeBu2 ハルーネン物語 おわり") : QStringLiteral("ＫｏＴｅＢｕ　おわり");
         state.EndingKind = 1;
         const EndingView victory = Ending(state);
         EXPECT_EQ(victory.caption, caption);
         EXPECT_EQ(victory.pose, HeroinePose::Event);
-        EXPECT_TRUE(victory.text.endsWith(QStringLiteral("\n\r得点は100点でした。")));
-        EXPECT_GT(victory.text.indexOf(QStringLiteral("\n\r")), 0);
-        if (secondGame) {
-            EXPECT_TRUE(victory.text.contains(QStringLiteral("ハルーネン")));
-        }
+        EXPECT_TRUE(victory.text.endsWith(QStringLiteral("\n\r得点は-40点でした。")));
+        EXPECT_EQ(victory.text.contains(QStringLiteral("おめでとう、ハルーネン！")), secondGame);
 
         for (Int16 kind : {Int16(2), Int16(0)}) {
             state.EndingKind = kind;
@@ -56,13 +51,7 @@ TEST(Ending, VictoryShowsTheScoreAndDefeatConsoles)
             EXPECT_EQ(defeat.pose, HeroinePose::Defeat);
             EXPECT_TRUE(defeat.text.endsWith(QStringLiteral("\n\r残念でした。もう一度挑戦してください！")));
             EXPECT_FALSE(defeat.text.contains(QStringLiteral("得点")));
-            EXPECT_NE(defeat.text.section(QStringLiteral("\n\r"), 0, 0),
-                      victory.text.section(QStringLiteral("\n\r"), 0, 0));
+            EXPECT_NE(defeat.text.section(QStringLiteral("\n\r"), 0, 0), victory.text.section(QStringLiteral("\n\r"), 0, 0));
         }
     }
-
-    GameState wounded = loadedState();
-    wounded.EndingKind = 1;
-    wounded.Stamina = -10;
-    EXPECT_TRUE(Ending(wounded).text.endsWith(QStringLiteral("得点は-40点でした。")));
 }
