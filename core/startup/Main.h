@@ -1,9 +1,28 @@
 #pragma once
 
+#include <QString>
+
+#include <memory>
+
+class Form1;
+
 namespace kotebu {
 
 // The whole run: folder check, logo, selector, new game, story, start screen,
-// loading, and the day loop until the ending window.
-void Main();
+// loading, and the day loop until the ending window. Returns only when the
+// ending window was closed by its frame; the main window it hands back stays
+// on screen (its clock still ticks, driving nothing) until the player ends
+// the day from it.
+std::unique_ptr<Form1> Main();
+
+// "TimeOfDay" as the day clock's interval in milliseconds: rounded to the
+// nearest whole number, halves to even. A missing, non-numeric, zero or
+// negative value takes the default day; others are held between the
+// shortest and the longest day.
+int dayClockInterval(const QString &storedValue);
+
+constexpr int DefaultDayMs = 5000;
+constexpr int ShortestDayMs = 100;
+constexpr int LongestDayMs = 60000;
 
 } // namespace kotebu
