@@ -43,11 +43,15 @@ const std::vector<Silence> UnsungStretches = {
 
 class ThemeSong : public ::testing::Test {
 protected:
+    // Read once for the suite. A missing file fails every test in SetUp
+    // rather than here, where a failure would only mark the tests skipped.
     static void SetUpTestSuite()
     {
         QFile file(shippedGameFiles() + QStringLiteral("/Megami.mid"));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "cannot open " << file.fileName().toStdString();
-        song = readMidi(file.readAll(), &error);
+        if (file.open(QIODevice::ReadOnly))
+            song = readMidi(file.readAll(), &error);
+        else
+            error = "cannot open " + file.fileName().toStdString();
     }
 
     void SetUp() override { ASSERT_TRUE(song) << "Megami.mid does not parse: " << error; }
