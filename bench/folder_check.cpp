@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
 #include <cstdio>
 #include <ctime>
 #include <vector>
@@ -90,6 +92,11 @@ int main(int argc, char **argv)
     writeFile(crowded + QStringLiteral("/MANEPU.kb2"), {});
     form.CkFd();
     const Figures otherCase = typeInto(form, rounds);
+    // A folder left alone for a while is not searched again while the player
+    // types elsewhere in the same box.
+    std::filesystem::last_write_time(crowded.toStdString(),
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::minutes(1));
+    const Figures settled = typeInto(form, rounds);
 
     std::printf("folder of %d files, %d keystrokes each\n", files, rounds);
     const auto report = [](const char *what, const Figures &f) {
@@ -98,5 +105,6 @@ int main(int argc, char **argv)
     };
     report("no boss picture:", missing);
     report("first boss in other case:", otherCase);
+    report("same, folder settled:", settled);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "Ini.h"
 #include "Platform.h"
 
+#include <QFileInfo>
 #include <QScopedValueRollback>
 
 namespace kotebu {
@@ -34,16 +35,6 @@ QString completedFolder(const QString &text)
     if (text.endsWith(folderSeparator()))
         return text;
     return text + folderSeparator();
-}
-
-bool holdsFirstBoss(const QString &folder)
-{
-    return fileExistsNoCase(folder + QStringLiteral("Manepu.KB2"));
-}
-
-bool holdsSecondBoss(const QString &folder)
-{
-    return fileExistsNoCase(folder + QStringLiteral("Haga.KB2"));
 }
 
 Form9::Form9(QWidget *parent)
@@ -80,7 +71,24 @@ void Form9::CkFd()
     putBack(ui->Text1, first);
     putBack(ui->Text2, second);
 
-    ui->Command2->setEnabled(holdsFirstBoss(ui->Text1->text()) && holdsSecondBoss(ui->Text2->text()));
+    ui->Command2->setEnabled(holds(m_first, ui->Text1->text() + QStringLiteral("Manepu.KB2"))
+                             && holds(m_second, ui->Text2->text() + QStringLiteral("Haga.KB2")));
+}
+
+bool Form9::holds(Lookup &last, const QString &file)
+{
+    // A file put into or taken out of the folder changes the folder's time.
+    // Some file systems keep that time in steps of two seconds, so a folder
+    // changed more recently than that is always searched again.
+    const QString folder = file.left(file.lastIndexOf(folderSeparator()) + 1);
+    const QDateTime changed = QFileInfo(folder).lastModified();
+    const bool settled = changed.isValid() && changed.secsTo(QDateTime::currentDateTime()) >= 3;
+    if (settled && last.file == file && last.folderChanged == changed)
+        return last.found;
+
+    const bool found = fileExistsNoCase(file);
+    last = settled ? Lookup{file, changed, found} : Lookup{};
+    return found;
 }
 
 void Form9::startClicked()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QDialog>
 
 #include <memory>
@@ -30,16 +31,24 @@ public slots:
     void cancelClicked(); // Command1
 
 private:
+    // The last answer for one box. A folder of thousands of files takes a
+    // while to search for a name in other letter case, and typing in one box
+    // must not search the other box's unchanged folder again.
+    struct Lookup {
+        QString file;
+        QDateTime folderChanged;
+        bool found = false;
+    };
+    bool holds(Lookup &last, const QString &file);
+
     std::unique_ptr<Ui::Form9> ui;
     bool m_checking = false;
+    Lookup m_first;
+    Lookup m_second;
 };
 
 // The folder text as it is stored: ending in the folder separator.
 QString completedFolder(const QString &text);
-
-// True when the folder holds the boss picture, whatever the letter case.
-bool holdsFirstBoss(const QString &folder);
-bool holdsSecondBoss(const QString &folder);
 
 } // namespace kotebu
 

@@ -70,14 +70,6 @@ INSTANTIATE_TEST_SUITE_P(, Endings,
         EndCase{"SecondGameDefeat", true, 2, "KoTeBu2 ハルーネン物語 おわり"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(EndingWindow, NegativeScoreIsShownAsIs)
-{
-    game().EndingKind = 1;
-    game().Stamina = -10;
-    Form4 form;
-    EXPECT_TRUE(label(form).endsWith(QStringLiteral("\n得点は-40点でした。")));
-}
-
 TEST_F(EndingWindow, FinishButtonEndsTheProgram)
 {
     game().EndingKind = 1;
@@ -97,15 +89,6 @@ TEST_F(EndingWindow, ClosingByTheFrameReturnsFromExec)
     failsafe.start(5000);
     EXPECT_EQ(form.exec(), QDialog::Rejected);
     EXPECT_TRUE(sandbox.exit.codes.empty());
-}
-
-TEST_F(EndingWindow, MissingStateFileEndsTheProgram)
-{
-    QFile::remove(QStringLiteral("KTBSP.INI"));
-    game().EndingKind = 1;
-    EXPECT_THROW(Form4 form, ProgramEnded);
-    ASSERT_EQ(sandbox.boxes.asked.size(), 1u);
-    EXPECT_EQ(sandbox.boxes.asked.front().text, QStringLiteral("KTBSP.INI がみつかりません"));
 }
 
 } // namespace

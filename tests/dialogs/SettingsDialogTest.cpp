@@ -218,12 +218,4 @@ TEST_F(SettingsDialog, TypingIntoTheRealBoxAndPressingOk)
     EXPECT_EQ(saved("TimeOfDay"), QStringLiteral("46000"));
 }
 
-TEST_F(SettingsDialog, MissingSectionEndsTheProgram)
-{
-    sandbox.writeFile(QStringLiteral("KTBSP.INI"), iniLines({"[KoTeBu]", "TimeOfDay=5000"}));
-    game().SecondGame = True;
-    EXPECT_THROW(Form2 form, ProgramEnded);
-    EXPECT_EQ(sandbox.exit.codes.size(), 1u);
-}
-
 } // namespace
