@@ -12,13 +12,21 @@ def place(items, x, y, s):
     return group([items], transform="translate(%g,%g) scale(%g)" % (x, y, s))
 
 
+def cloud(cx, cy, s, fill="#ffffff", sw=3):
+    """A puffy cloud: outlined bumps first, then the same bumps unoutlined on
+    top so only the outer edge keeps its line."""
+    bumps = [(-30, 6, 18), (-8, -8, 24), (18, -4, 20), (34, 8, 14), (0, 10, 20)]
+    items = [circle(cx + dx * s, cy + dy * s, r * s, fill, sw * s) for dx, dy, r in bumps]
+    items += [circle(cx + dx * s, cy + dy * s, r * s - sw * s / 2, fill, 0) for dx, dy, r in bumps]
+    return items
+
+
 def morning_field(w, h):
     s = w / 300.0
     return [
         rect(0, 0, w, h, "#bfe6ff", sw=0),
         circle(w * 0.84, h * 0.16, 26 * s, "#ffd75e", 3 * s),
-        ellipse(w * 0.2, h * 0.2, 34 * s, 14 * s, "#ffffff", 3 * s),
-        ellipse(w * 0.3, h * 0.17, 22 * s, 14 * s, "#ffffff", 0),
+    ] + cloud(w * 0.22, h * 0.18, s) + [
         path("M0,%g C%g,%g %g,%g %g,%g L%g,%g L0,%g Z" % (
             h * 0.66, w * 0.3, h * 0.52, w * 0.6, h * 0.62, w, h * 0.56, w, h, h), "#9ad67a", 3 * s),
         path("M0,%g C%g,%g %g,%g %g,%g L%g,%g L0,%g Z" % (
@@ -62,7 +70,7 @@ def gloom(w, h):
     items = [rect(0, 0, w, h, "#b7c3d6", sw=0),
              rect(0, h * 0.78, w, h * 0.22, "#94a3ba", sw=0)]
     for cx in (0.25, 0.72):
-        items.append(ellipse(w * cx, h * 0.1, 50 * s, 20 * s, "#8e99ad", 3 * s))
+        items += cloud(w * cx, h * 0.1, s * 1.3, "#8e99ad")
     for i in range(9):
         x = w * (0.08 + 0.105 * i)
         y = h * (0.2 + 0.07 * (i % 3))
@@ -142,8 +150,8 @@ def pictures():
         place(figure(K, "brave", "heroic", held=(0, -12, 110)), 138, 148, 1.05)]))
     out["story_2"] = (w, h, storybook(w, h, morning_field(w, h) + [
         ellipse(75, 272, 48, 9, "#5ea64a", 0), ellipse(192, 272, 48, 9, "#5ea64a", 0),
-        place(figure(K, "smile", "wave"), 76, 140, 0.86),
-        place(figure(RONIN, "brave", "guard", held=(1, 20, 96)), 190, 134, 0.86),
+        place(figure(K, "smile", "wave"), 70, 140, 0.86),
+        place(figure(RONIN, "brave", "guard", held=(1, 20, 96)), 198, 134, 0.86),
         heart(132, 70, 12, "#ff8fa3", 2.5), sparkle(110, 100, 7), sparkle(156, 96, 6)]))
     # --- the program's icon: ことぶ's face on a round badge, her sword behind
     out["kotebu_icon"] = (256, 256, [
