@@ -50,6 +50,41 @@ void silenceFluidLog()
 
 } // namespace
 
+SdlSound::LoadedSynth SdlSound::loadSynth()
+{
+    silenceFluidLog();
+    LoadedSynth loaded;
+    const QString font = findSoundFont();
+    if (font.isEmpty()) {
+        loaded.error = QStringLiteral("No SoundFont was found.");
+        return loaded;
+    }
+    fluid_settings_t *settings = new_fluid_settings();
+    if (!settings) {
+        loaded.error = QStringLiteral("The synthesiser could not start.");
+        return loaded;
+    }
+    fluid_settings_setnum(settings, "synth.sample-rate", SampleRate);
+    fluid_settings_setnum(settings, "synth.gain", SynthGain);
+    // The theme's ticks advance with the audio actually rendered, so the
+    // words shown follow what is heard, not the wall clock.
+    fluid_settings_setstr(settings, "player.timing-source", "sample");
+    if (QFileInfo(font).size() > LoadOnDemandBytes)
+        fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+
+    fluid_synth_t *synth = new_fluid_synth(settings);
+    if (!synth || fluid_synth_sfload(synth, QFile::encodeName(font).constData(), 1) == FLUID_FAILED) {
+        if (synth)
+            delete_fluid_synth(synth);
+        delete_fluid_settings(settings);
+        loaded.error = QStringLiteral("The SoundFont could not be loaded.");
+        return loaded;
+    }
+    loaded.settings = settings;
+    loaded.synth = synth;
+    return loaded;
+}
+
 QStringList soundFontCandidates()
 {
     return {
@@ -174,6 +209,13 @@ void SdlSound::shutdown()
         delete_fluid_player(m_player);
         m_player = nullptr;
     }
+    if (m_synthLoading.valid()) {
+        const LoadedSynth unused = m_synthLoading.get();
+        if (unused.synth)
+            delete_fluid_synth(unused.synth);
+        if (unused.settings)
+            delete_fluid_settings(unused.settings);
+    }
     if (m_synth) {
         delete_fluid_synth(m_synth);
         m_synth = nullptr;
@@ -227,6 +269,13 @@ bool SdlSound::ensureOutput()
     return true;
 }
 
+void SdlSound::preloadSynth()
+{
+    if (m_synth || m_synthTried || m_synthLoading.valid())
+        return;
+    m_synthLoading = std::async(std::launch::async, &loadSynth);
+}
+
 bool SdlSound::ensureSynth()
 {
     if (m_synth)
@@ -235,38 +284,14 @@ bool SdlSound::ensureSynth()
         return false;
     m_synthTried = true;
 
-    silenceFluidLog();
-    const QString font = findSoundFont();
-    if (font.isEmpty()) {
-        m_lastError = QStringLiteral("No SoundFont was found.");
+    LoadedSynth loaded = m_synthLoading.valid() ? m_synthLoading.get() : loadSynth();
+    if (!loaded.synth) {
+        m_lastError = loaded.error;
         return false;
     }
-
-    fluid_settings_t *settings = new_fluid_settings();
-    if (!settings) {
-        m_lastError = QStringLiteral("The synthesiser could not start.");
-        return false;
-    }
-    fluid_settings_setnum(settings, "synth.sample-rate", SampleRate);
-    fluid_settings_setnum(settings, "synth.gain", SynthGain);
-    // The theme's ticks advance with the audio actually rendered, so the
-    // words shown follow what is heard, not the wall clock.
-    fluid_settings_setstr(settings, "player.timing-source", "sample");
-    if (QFileInfo(font).size() > LoadOnDemandBytes)
-        fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
-
-    fluid_synth_t *synth = new_fluid_synth(settings);
-    if (!synth || fluid_synth_sfload(synth, QFile::encodeName(font).constData(), 1) == FLUID_FAILED) {
-        if (synth)
-            delete_fluid_synth(synth);
-        delete_fluid_settings(settings);
-        m_lastError = QStringLiteral("The SoundFont could not be loaded.");
-        return false;
-    }
-
     DeviceLock lock(m_device);
-    m_settings = settings;
-    m_synth = synth;
+    m_settings = loaded.settings;
+    m_synth = loaded.synth;
     return true;
 }
 

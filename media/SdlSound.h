@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <future>
 #include <vector>
 
 struct _fluid_hashtable_t;
@@ -73,6 +74,10 @@ public:
     // The theme's position in ticks as last published by the renderer.
     int themeTick() const { return m_tick.load(std::memory_order_relaxed); }
 
+    // Starts loading the SoundFont on a thread of its own, so the first theme
+    // starts without a pause; the first PlayMidi waits for it if need be.
+    void preloadSynth();
+
     // Pauses the output when neither the theme nor a wave still sounds. A
     // short timer calls this while the output runs.
     void pauseIfIdle();
@@ -83,6 +88,12 @@ public:
 
 private:
     class DeviceLock;
+    struct LoadedSynth {
+        _fluid_hashtable_t *settings = nullptr;
+        _fluid_synth_t *synth = nullptr;
+        QString error;
+    };
+    static LoadedSynth loadSynth();
     static void audioCallback(void *self, std::uint8_t *stream, int bytes);
     static int tickCallback(void *self, int tick);
 
@@ -102,6 +113,7 @@ private:
     std::uint32_t m_device = 0;
 
     bool m_synthTried = false;
+    std::future<LoadedSynth> m_synthLoading;
     _fluid_hashtable_t *m_settings = nullptr;
     _fluid_synth_t *m_synth = nullptr;
     _fluid_player_t *m_player = nullptr;

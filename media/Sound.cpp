@@ -79,8 +79,10 @@ void installSound()
 {
     if (realSound)
         return;
-    // Cheap: the device and the SoundFont open with the first sound.
+    // Cheap: the device opens with the first sound, and the SoundFont loads
+    // on a thread of its own while the logo plays, ready for the theme.
     realSound = new SdlSound(SdlSound::Output::Device);
+    realSound->preloadSynth();
     setSoundSystem(realSound);
     qAddPostRoutine(releaseSound);
 }

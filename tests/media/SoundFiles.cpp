@@ -97,7 +97,9 @@ QByteArray makeWave(int sampleRate, int channels, int bits, double seconds, doub
     const int bytesPerSample = bits / 8;
     QByteArray data;
     for (int i = 0; i < frames; ++i) {
-        const double value = amplitude * std::sin(2 * std::numbers::pi * frequency * i / sampleRate);
+        // Louder than full scale clips, as a recording would.
+        const double value = std::clamp(
+            amplitude * std::sin(2 * std::numbers::pi * frequency * i / sampleRate), -1.0, 1.0);
         for (int c = 0; c < channels; ++c) {
             if (bits == 8)
                 putLittle(data, quint32(std::lround(128 + value * 127)), 1);

@@ -22,7 +22,7 @@ QByteArray makeMidi(int division, const std::vector<TestNote> &notes, int endTic
 // `quarters` quarter notes in a row, the song ending with the last one.
 QByteArray makeMidiQuarters(int division, int quarters, int microsecondsPerQuarter = 500000);
 
-// A PCM wave of a sine tone. `bits` is 8 or 16.
+// A PCM wave of a sine tone, clipped at full scale. `bits` is 8 or 16.
 QByteArray makeWave(int sampleRate, int channels, int bits, double seconds, double amplitude,
                     double frequency = 440.0);
 

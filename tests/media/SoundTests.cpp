@@ -111,8 +111,9 @@ TEST(MidiHeader, ReadsDivisionAndRejectsWhatIsNoMidiFile)
     for (const Row &row : rows) {
         const MidiHeader header = readMidiHeader(row.bytes);
         EXPECT_EQ(header.valid, row.valid) << row.name;
-        if (row.valid)
+        if (row.valid) {
             EXPECT_EQ(header.division, row.division) << row.name;
+        }
     }
 }
 
@@ -275,14 +276,18 @@ TEST_F(OfflineSound, ThemeThatCannotPlayIsSilentWithAnEmptyPosition)
         const char *name;
         const char *file;
         std::optional<QByteArray> soundFont;
+        bool preload;
     } rows[] = {
-        {"missing file", "Nothing.mid", std::nullopt},
-        {"not a MIDI file", "Text.mid", std::nullopt},
-        {"missing SoundFont", "Megami.mid", QByteArray("/nowhere/none.sf2")},
+        {"missing file", "Nothing.mid", std::nullopt, false},
+        {"not a MIDI file", "Text.mid", std::nullopt, true},
+        {"missing SoundFont", "Megami.mid", QByteArray("/nowhere/none.sf2"), false},
+        {"missing SoundFont, loaded ahead", "Megami.mid", QByteArray("/nowhere/none.sf2"), true},
     };
     for (const Row &row : rows) {
         ScopedEnv env("KOTEBU_SOUNDFONT", row.soundFont);
         SdlSound fresh(SdlSound::Output::Offline);
+        if (row.preload)
+            fresh.preloadSynth();
         setSoundSystem(&fresh);
         PlayMidi(row.file);
         EXPECT_EQ(StatusMidiPosition(), QString()) << row.name;
@@ -290,6 +295,22 @@ TEST_F(OfflineSound, ThemeThatCannotPlayIsSilentWithAnEmptyPosition)
         EXPECT_FALSE(fresh.lastError().isEmpty()) << row.name;
         StopMidi();
     }
+}
+
+TEST_F(OfflineSound, SoundFontLoadedAheadServesTheFirstTheme)
+{
+    if (!haveSoundFont())
+        GTEST_SKIP() << "no General MIDI SoundFont installed";
+    {
+        // Going away while the SoundFont still loads waits for it and frees it.
+        SdlSound early(SdlSound::Output::Offline);
+        early.preloadSynth();
+    }
+    sound.preloadSynth();
+    box.writeFile("Megami.mid", makeMidiQuarters(96, 4));
+    PlayMidi("Megami.mid");
+    EXPECT_EQ(StatusMidiPosition(), "0");
+    EXPECT_GT(rms(render(0.3)), 0.01);
 }
 
 TEST_F(OfflineSound, ThemeNameIgnoresCaseAndTheFolderMayHoldBlanks)
@@ -354,7 +375,9 @@ TEST_F(OfflineSound, WaveOverTheThemeIsMixedAndClamped)
     if (!haveSoundFont())
         GTEST_SKIP() << "no General MIDI SoundFont installed";
     box.writeFile("Megami.mid", makeMidiQuarters(96, 8));
-    box.writeFile("Loud.wav", makeWave(44100, 2, 16, 1.0, 1.0, 110.0));
+    // Overdriven into a near square wave: at full scale most of the time, so
+    // any theme sound on top would go past it.
+    box.writeFile("Loud.wav", makeWave(44100, 2, 16, 1.0, 4.0, 110.0));
     PlayMidi("Megami.mid");
     const double themeAlone = rms(render(0.3));
     sndPlaySound("Loud.wav", WaveAsync);
