@@ -19,6 +19,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <limits>
 
 using namespace kotebu;
