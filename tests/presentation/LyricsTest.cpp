@@ -39,17 +39,6 @@ INSTANTIATE_TEST_SUITE_P(Replies, PositionReply,
         ReplyRow{"Enormous", QStringLiteral("99999999999999999999999"), INT_MAX / 10}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(LyricSchedule, HasTwentyFourCuesInRisingOrder)
-{
-    int previous = 0;
-    for (const LyricCue &cue : LyricSchedule) {
-        EXPECT_GT(cue.step, previous);
-        previous = cue.step;
-    }
-    EXPECT_EQ(LyricSchedule.front().step, 1);
-    EXPECT_EQ(LyricSchedule.back().step, 148);
-}
-
 TEST(LyricSchedule, LinesAreNumberedInTheOrderTheyAreFirstSung)
 {
     int highest = 0;

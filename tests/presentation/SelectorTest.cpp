@@ -133,17 +133,6 @@ TEST_F(Selector, ClickingAPictureChoosesItsGame)
     EXPECT_TRUE(form->isVisible()) << "the start-up closes the window, not the click";
 }
 
-TEST_F(Selector, PressAndReleaseOnDifferentPicturesIsNoClick)
-{
-    form->show();
-    game().SelectorOpen = True;
-    QTest::mousePress(child<QLabel>("Image1_1"), Qt::LeftButton);
-    QTest::mouseRelease(child<QLabel>("Image1_0"), Qt::LeftButton);
-    EXPECT_EQ(game().SelectorOpen, True);
-    QTest::mouseClick(child<QLabel>("Image1_0"), Qt::RightButton);
-    EXPECT_EQ(game().SelectorOpen, True);
-}
-
 TEST_F(Selector, BannerAndFrameAlternateStartingOnTheRight)
 {
     auto *banner0 = child<QLabel>("Image2_0");
