@@ -179,23 +179,27 @@ TEST(IniRandom, ReadsAndWritesMatchTheModel)
         const QString section = QString::fromUtf8(sectionName);
         const QString key = QString::fromUtf8(keyName);
         const QString value = gen.value();
-        SCOPED_TRACE(testing::Message() << "case " << n << " file " << testing::PrintToString(file.toStdString())
-                                        << " section " << section.toStdString() << " key " << key.toStdString());
+        // Built only when an assertion fails: a trace per case would cost more
+        // than the case itself.
+        const auto where = [&] {
+            return testing::Message() << "case " << n << " file " << testing::PrintToString(file.toStdString())
+                                      << " section " << section.toStdString() << " key " << key.toStdString();
+        };
 
         const Expected expected = model(lines, section, key);
         const auto read = ini::readValue(file, section, key);
-        ASSERT_EQ(read.has_value(), expected.sectionFound);
+        ASSERT_EQ(read.has_value(), expected.sectionFound) << where();
         if (read) {
-            ASSERT_EQ(*read, expected.value);
+            ASSERT_EQ(*read, expected.value) << where();
         }
 
         const ini::RewriteResult result = ini::rewrite(file, section, key, value);
         if (!expected.sectionFound) {
-            ASSERT_EQ(result.outcome, ini::Rewrite::MissingSection);
+            ASSERT_EQ(result.outcome, ini::Rewrite::MissingSection) << where();
             continue;
         }
         if (!expected.keyLine) {
-            ASSERT_EQ(result.outcome, ini::Rewrite::Unchanged) << "a key is never added";
+            ASSERT_EQ(result.outcome, ini::Rewrite::Unchanged) << "a key is never added" << where();
             continue;
         }
         QString stored = value;
@@ -204,12 +208,12 @@ TEST(IniRandom, ReadsAndWritesMatchTheModel)
         after[*expected.keyLine] = key.toUtf8() + '=' + stored.toUtf8();
         const QByteArray wanted = crLfFile(after);
         if (result.outcome == ini::Rewrite::Unchanged) {
-            ASSERT_EQ(file, wanted) << "only a file that already reads so is left alone";
+            ASSERT_EQ(file, wanted) << "only a file that already reads so is left alone" << where();
             continue;
         }
-        ASSERT_EQ(result.outcome, ini::Rewrite::Changed);
-        ASSERT_EQ(result.bytes, wanted);
-        ASSERT_EQ(ini::readValue(result.bytes, section, key), std::optional<std::optional<QString>>(stored));
+        ASSERT_EQ(result.outcome, ini::Rewrite::Changed) << where();
+        ASSERT_EQ(result.bytes, wanted) << where();
+        ASSERT_EQ(ini::readValue(result.bytes, section, key), std::optional<std::optional<QString>>(stored)) << where();
         ++written;
     }
     // The generator must reach the interesting paths, or the test proves little.
@@ -217,13 +221,13 @@ TEST(IniRandom, ReadsAndWritesMatchTheModel)
     RecordProperty("milliseconds", int(elapsed.elapsed()));
 }
 
-// A few hundred of the same through the files themselves.
+// A hundred and fifty of the same through the files themselves.
 TEST(IniRandom, WritesThroughTheFileKeepEveryOtherLine)
 {
     test::Sandbox sandbox;
     Generator gen(7);
     int written = 0;
-    for (int n = 0; n < 300; ++n) {
+    for (int n = 0; n < 150; ++n) {
         std::vector<QByteArray> lines{"[KoTeBu]"};
         const char *const keyName = gen.pick(Keys);
         for (int i = gen.below(8) + 1; i > 0; --i)
@@ -249,7 +253,7 @@ TEST(IniRandom, WritesThroughTheFileKeepEveryOtherLine)
         ASSERT_EQ(ReadIni(QStringLiteral("KTBSP"), QStringLiteral("KoTeBu"), key), stored);
         ++written;
     }
-    EXPECT_GT(written, 50);
+    EXPECT_GT(written, 25);
     EXPECT_TRUE(sandbox.boxes.asked.empty());
 }
 
