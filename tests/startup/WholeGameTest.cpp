@@ -1,0 +1,171 @@
+// Whole games through the real start-up sequence and day loop: the logo, the
+// selector, the start screen, the main window's clock and the ending window,
+// with a fast day and a random source that decides every draw.
+#include "Demoform.h"
+#include "Fakes.h"
+#include "Form1.h"
+#include "Form4.h"
+#include "Form6.h"
+#include "Form7.h"
+#include "Form8.h"
+#include "GameState.h"
+#include "Ini.h"
+#include "Main.h"
+#include "Random.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace kotebu;
+
+namespace {
+
+// Every draw gives the same number: 0 wins every fight, 0.99 loses the boss's.
+class ConstantRandom final : public RandomSource {
+public:
+    explicit ConstantRandom(float value) : m_value(value) {}
+    float next() override { return m_value; }
+
+private:
+    float m_value;
+};
+
+// Plays the player's part: picks a game, presses Start, reads the ending.
+class Player {
+public:
+    explicit Player(bool secondGame) : m_secondGame(secondGame)
+    {
+        QObject::connect(&m_poll, &QTimer::timeout, [this] { look(); });
+        m_poll.start(20);
+    }
+
+    bool sawLogo = false;
+    bool sawMainWindow = false;
+    QString endingText;
+    QString endingCaption;
+
+private:
+    void look()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (!w->isVisible())
+                continue;
+            if (qobject_cast<Demoform *>(w)) {
+                sawLogo = true;
+            } else if (qobject_cast<Form7 *>(w)) {
+                // The left picture is the first game, the right one the second.
+                auto *picture = w->findChild<QLabel *>(m_secondGame ? "Image1_0" : "Image1_1");
+                QTest::mouseClick(picture, Qt::LeftButton);
+            } else if (qobject_cast<::Form8 *>(w) || qobject_cast<::Form6 *>(w)) {
+                QTest::mouseClick(w->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+            } else if (qobject_cast<::Form1 *>(w)) {
+                sawMainWindow = true;
+            } else if (auto *ending = qobject_cast<Form4 *>(w)) {
+                endingCaption = ending->windowTitle();
+                endingText = ending->findChild<QLabel *>("Label1")->text();
+                ending->reject(); // closed by its frame: Main returns
+            }
+        }
+    }
+
+    bool m_secondGame;
+    QTimer m_poll;
+};
+
+QByteArray stateFile(int year, int experience, const QString &gameFiles)
+{
+    QByteArray ini;
+    for (const char *section : {"KoTeBu", "KoTeBu2"}) {
+        ini += QByteArray("[") + section + "]\r\n";
+        ini += "Gaming=ON\r\n";
+        ini += "KotebuYear=" + QByteArray::number(year) + "\r\n";
+        ini += "KotebuEx=" + QByteArray::number(experience) + "\r\n";
+        ini += "Tairyoku=5\r\nChiryoku=1\r\nJoho=1\r\nAijo=1\r\nMiryoku=1\r\n";
+        ini += "TimeOfDay=100\r\nICONIC=OFF\r\nDemoSkip=ON\r\n";
+    }
+    ini += "[Pack]\r\n";
+    ini += "KoTeBuPath=" + gameFiles.toUtf8() + "/KoTeBu/\r\n";
+    ini += "KoTeBu2Path=" + gameFiles.toUtf8() + "/KoTeBu2/\r\n";
+    return ini;
+}
+
+struct WholeGame : ::testing::Test {
+    test::Sandbox sandbox;
+    void SetUp() override
+    {
+        setClock(nullptr); // the real clock: the boss's pause is a real three seconds
+        ASSERT_FALSE(test::shippedGameFiles().isEmpty());
+    }
+};
+
+} // namespace
+
+TEST_F(WholeGame, FirstGameWonAgainstTheBossShowsTheScoreAndMarksTheGameFinished)
+{
+    // Year 79: age 27, one day before the boss comes every day.
+    sandbox.writeFile("KTBSP.INI", stateFile(79, 0, test::shippedGameFiles()));
+    ConstantRandom wins(0.0f);
+    setRandomSource(&wins);
+    Player player(false);
+
+    const std::unique_ptr<Form1> window = Main();
+
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(player.sawLogo);
+    EXPECT_TRUE(player.sawMainWindow);
+    EXPECT_TRUE(window->isVisible()) << "the main window stays behind the ending";
+    EXPECT_EQ(game().SecondGame, 0);
+    EXPECT_EQ(game().GameRunning, 0);
+    EXPECT_EQ(game().EndingKind, 1);
+    EXPECT_GE(game().Year, 80);
+    EXPECT_EQ(player.endingCaption, QStringLiteral("ＫｏＴｅＢｕ　おわり"));
+    EXPECT_TRUE(player.endingText.contains(QStringLiteral("得点は"))) << player.endingText.toStdString();
+    EXPECT_EQ(ReadIni("KTBSP", "KoTeBu", "Gaming"), QStringLiteral("OFF"));
+    EXPECT_EQ(ReadIni("KTBSP", "KoTeBu2", "Gaming"), QStringLiteral("ON"));
+}
+
+TEST_F(WholeGame, SecondGameLostAfterThirtyEndsWithTheConsolation)
+{
+    // Year 92: age 31, so the first lost fight ends the game.
+    sandbox.writeFile("KTBSP.INI", stateFile(92, 0, test::shippedGameFiles()));
+    ConstantRandom loses(0.99f);
+    setRandomSource(&loses);
+    Player player(true);
+
+    const std::unique_ptr<Form1> window = Main();
+
+    ASSERT_TRUE(window);
+    EXPECT_EQ(game().SecondGame, True);
+    EXPECT_EQ(game().DemoSkipRequested, True) << "DemoSkip=ON skips the story";
+    EXPECT_EQ(game().EndingKind, 2);
+    EXPECT_EQ(player.endingCaption, QStringLiteral("KoTeBu2 ハルーネン物語 おわり"));
+    EXPECT_TRUE(player.endingText.contains(QStringLiteral("残念でした。もう一度挑戦してください！")));
+    EXPECT_FALSE(player.endingText.contains(QStringLiteral("得点は")));
+    EXPECT_EQ(ReadIni("KTBSP", "KoTeBu2", "Gaming"), QStringLiteral("OFF"));
+    EXPECT_EQ(ReadIni("KTBSP", "KoTeBu", "Gaming"), QStringLiteral("ON"));
+}
+
+TEST_F(WholeGame, FinishedGameStartsAgainFromTheTemplate)
+{
+    // "Gaming" is OFF: the new-game message, then the template's values.
+    QByteArray finished = stateFile(92, 250, test::shippedGameFiles());
+    finished.replace("Gaming=ON", "Gaming=OFF");
+    sandbox.writeFile("KTBSP.INI", finished);
+    QByteArray fresh = stateFile(92, 0, test::shippedGameFiles());
+    sandbox.writeFile("KTBSPST.INI", fresh);
+    ConstantRandom loses(0.99f);
+    setRandomSource(&loses);
+    Player player(false);
+
+    Main();
+
+    ASSERT_FALSE(sandbox.boxes.asked.empty());
+    EXPECT_EQ(sandbox.boxes.asked.front().text, QStringLiteral("新しくゲームを始める為の準備をします。"));
+    EXPECT_EQ(game().Experience, 0) << "the template's experience, not the finished game's 250";
+    EXPECT_EQ(ReadIni("KTBSP", "KoTeBu", "Gaming"), QStringLiteral("OFF"));
+}
