@@ -17,9 +17,11 @@ namespace kotebu {
 std::optional<QString> ReadIni(const QString &base, const QString &section, const QString &key);
 
 // Replaces the first line holding `key` after the header of `section`; a key
-// that is not found is not added. A missing file or section shows its message
-// and ends the program, as does a failure to save the file; the old file then
-// stays whole.
+// that is not found is not added, and the file is then left as it is. CR and
+// LF are dropped from the value, so it stays on its one line. The file is
+// rewritten whole (every line ending in CR LF) and swapped in at once. A
+// missing file or section shows its message and ends the program, as does a
+// failure to save the file; the old file then stays whole.
 void WriteIni(const QString &base, const QString &section, const QString &key, const QString &value);
 void WriteIni(const QString &base, const QString &section, const QString &key, int value);
 
