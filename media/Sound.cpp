@@ -77,14 +77,15 @@ void setSoundSystem(SoundSystem *system)
 
 void installSound()
 {
-    if (realSound)
-        return;
-    // Cheap: the device opens with the first sound, and the SoundFont loads
-    // on a thread of its own while the logo plays, ready for the theme.
-    realSound = new SdlSound(SdlSound::Output::Device);
-    realSound->preloadSynth();
+    if (!realSound) {
+        // Cheap: the device opens with the first sound, and the SoundFont
+        // loads on a thread of its own while the logo plays, ready for the
+        // theme.
+        realSound = new SdlSound(SdlSound::Output::Device);
+        realSound->preloadSynth();
+        qAddPostRoutine(releaseSound);
+    }
     setSoundSystem(realSound);
-    qAddPostRoutine(releaseSound);
 }
 
 void StopMidi()

@@ -41,8 +41,10 @@ public:
 SoundSystem &sound();
 void setSoundSystem(SoundSystem *system);
 
-// Opens the program's audio device and installs the real sound system; with
-// no device or no SoundFont the game stays silent.
+// Installs the real sound system, once, after the QApplication exists. The
+// audio device opens with the first sound and the SoundFont loads on a thread
+// of its own meanwhile; both are released, device first, when the
+// QApplication goes away. With no device or no SoundFont the game is silent.
 void installSound();
 
 // The theme calls of the game. PlayMidi names a file in the working directory.

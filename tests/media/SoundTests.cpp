@@ -434,3 +434,15 @@ TEST(DeviceSound, NoAudioDeviceMeansSilenceNotFailure)
     setSoundSystem(nullptr);
     setDefaultSound({});
 }
+
+TEST(DeviceSound, InstallingOpensNothingUntilTheFirstSound)
+{
+    installSound();
+    auto *installed = dynamic_cast<SdlSound *>(&sound());
+    ASSERT_NE(installed, nullptr);
+    EXPECT_FALSE(installed->deviceOpen()) << "the start must stay cheap";
+    installSound();
+    EXPECT_EQ(&sound(), installed) << "one sound system for the whole run";
+    // The system stays until the QApplication goes away, which closes it.
+    setSoundSystem(nullptr);
+}
