@@ -16,7 +16,6 @@ class RecordingSound final : public SoundSystem {
 public:
     QStringList calls;
     bool opens = true;
-    bool waves = true;
     int position = -1;
 
     bool openAndPlayMidi(const QString &path) override
@@ -35,7 +34,7 @@ public:
     bool playWave(const QString &path) override
     {
         calls << "wave " + path;
-        return waves;
+        return true;
     }
     void stopWave() override { calls << "stop wave"; }
     QString lastError() const override { return QStringLiteral("no such file"); }
@@ -55,7 +54,6 @@ protected:
     ~SoundCalls() override
     {
         setSoundSystem(nullptr);
-        setDefaultSound({});
         QLoggingCategory::setFilterRules(QString());
     }
 
@@ -73,42 +71,6 @@ TEST_F(SoundCalls, PlayMidiClosesFirstAndOpensTheWholePathInTheWorkingFolder)
     PlayMidi("Megami theme.mid");
     const QString path = QDir::currentPath() + "/Megami theme.mid";
     EXPECT_EQ(fake.calls, (QStringList{"close", "open " + path, "close", "open " + path}));
-}
-
-TEST_F(SoundCalls, PositionReplyIsDecimalOrEmpty)
-{
-    struct Row {
-        int position;
-        QString reply;
-    } rows[] = {{-1, ""}, {0, "0"}, {7, "7"}, {1234, "1234"}};
-    for (const Row &row : rows) {
-        fake.position = row.position;
-        EXPECT_EQ(StatusMidiPosition(), row.reply) << row.position;
-    }
-}
-
-TEST_F(SoundCalls, WaveFallsBackToTheBeepOnlyWithoutNoDefault)
-{
-    int beeps = 0;
-    setDefaultSound([&] { ++beeps; });
-    struct Row {
-        bool plays;
-        int flags;
-        int beeps;
-    } rows[] = {
-        {true, WaveAsync, 0},
-        {true, WaveAsync | WaveNoDefault, 0},
-        {false, WaveAsync, 1},
-        {false, WaveAsync | WaveNoDefault, 0},
-    };
-    for (const Row &row : rows) {
-        beeps = 0;
-        fake.waves = row.plays;
-        sndPlaySound("QZDEMO.WAV", row.flags);
-        EXPECT_EQ(beeps, row.beeps) << row.plays << " " << row.flags;
-    }
-    // A failing sound still goes to the system, which stops the playing one.
-    EXPECT_EQ(fake.calls.count("wave QZDEMO.WAV"), 4);
 }
 
 TEST_F(SoundCalls, TraceNamesEachStepAndIsOffUnlessAskedFor)
