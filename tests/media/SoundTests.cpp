@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <optional>
 #include <thread>
 
@@ -403,6 +404,12 @@ TEST(DeviceSound, ThemeRunsInRealTimeAndTheDevicePausesAfterItsEnd)
     PlayMidi("Megami.mid");
     EXPECT_TRUE(device.deviceOpen());
     EXPECT_LT(clock.elapsed(), 1000) << "PlayMidi returns at once";
+    // SDL left Ctrl+C and kill to the program.
+    for (int signal : {SIGINT, SIGTERM}) {
+        struct sigaction action {};
+        ASSERT_EQ(sigaction(signal, nullptr, &action), 0);
+        EXPECT_EQ(action.sa_handler, SIG_DFL) << "signal " << signal;
+    }
     QTest::qWait(500);
     const int halfway = StatusMidiPosition().toInt();
     EXPECT_GE(halfway, 4);
