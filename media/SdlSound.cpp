@@ -23,8 +23,9 @@ constexpr qint64 MaxMidiBytes = 4 * 1024 * 1024;
 constexpr qint64 MaxWaveBytes = 16 * 1024 * 1024;
 constexpr std::size_t MaxConvertedWaveBytes = 256u * 1024 * 1024;
 
-// The default gain of 0.2 is far too quiet next to a wave sound.
-constexpr double SynthGain = 0.7;
+// The default gain of 0.2 is far too quiet next to a wave sound; at 0.7 the
+// theme's loudest chords already touch full scale with the small GM font.
+constexpr double SynthGain = 0.6;
 
 // A SoundFont this large is loaded preset by preset as the theme asks for
 // them, so a 145 MB font does not cost 145 MB of memory for a dozen

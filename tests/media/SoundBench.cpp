@@ -2,6 +2,10 @@
 // the start, the first play, CPU while playing and while idle, peak memory.
 //
 //   sound_bench [seconds] [theme.mid]
+//   sound_bench --render seconds out.wav [theme.mid]
+//
+// The second form renders the theme offline into a wave file and reports its
+// loudness, to check the synthesiser's gain against the wave sounds.
 //
 // Without a file it writes a theme of its own (melody, chords and bass on
 // three channels). Runs on SDL's dummy driver unless SDL_AUDIODRIVER says
@@ -14,11 +18,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <sys/resource.h>
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -60,6 +66,53 @@ QByteArray benchTheme(int seconds)
     return kotebu::test::makeMidi(480, notes, quarters * 480);
 }
 
+QByteArray wave16(const std::vector<float> &samples)
+{
+    QByteArray data;
+    for (float s : samples) {
+        const auto value = qint16(std::lround(std::clamp(s, -1.0f, 1.0f) * 32767));
+        data.append(char(value & 0xff));
+        data.append(char((value >> 8) & 0xff));
+    }
+    auto little = [](quint32 v, int n) {
+        QByteArray b;
+        for (int i = 0; i < n; ++i)
+            b.append(char((v >> (8 * i)) & 0xff));
+        return b;
+    };
+    const int rate = kotebu::SdlSound::SampleRate;
+    return "RIFF" + little(36 + quint32(data.size()), 4) + "WAVEfmt " + little(16, 4) + little(1, 2)
+        + little(2, 2) + little(rate, 4) + little(rate * 4, 4) + little(4, 2) + little(16, 2)
+        + "data" + little(quint32(data.size()), 4) + data;
+}
+
+int renderToFile(int seconds, const QString &outPath)
+{
+    kotebu::SdlSound offline(kotebu::SdlSound::Output::Offline);
+    kotebu::setSoundSystem(&offline);
+    kotebu::PlayMidi("Megami.mid");
+    if (kotebu::StatusMidiPosition().isEmpty()) {
+        std::printf("the theme did not open: %s\n", qPrintable(offline.lastError()));
+        return 1;
+    }
+    std::vector<float> samples(std::size_t(seconds) * kotebu::SdlSound::SampleRate * 2);
+    const int frames = int(samples.size() / 2);
+    for (int done = 0; done < frames; done += kotebu::SdlSound::DeviceFrames)
+        offline.renderOffline(samples.data() + std::size_t(done) * 2,
+                              std::min(kotebu::SdlSound::DeviceFrames, frames - done));
+    kotebu::setSoundSystem(nullptr);
+    std::size_t clipped = 0;
+    for (float s : samples)
+        clipped += std::fabs(s) >= 1.0f;
+    std::printf("peak %.1f dBFS, RMS %.1f dBFS, %zu samples at full scale, position %d sixteenths\n",
+                20 * std::log10(std::max(1e-9f, kotebu::test::peak(samples))),
+                20 * std::log10(std::max(1e-9, kotebu::test::rms(samples))), clipped,
+                offline.midiPositionSixteenths());
+    QFile out(outPath);
+    const QByteArray bytes = wave16(samples);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -69,14 +122,26 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
         qputenv("SDL_AUDIODRIVER", "dummy");
     QApplication app(argc, argv);
-    const int seconds = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 10;
+    QStringList args = QApplication::arguments().mid(1);
+    const bool render = !args.isEmpty() && args.front() == "--render";
+    if (render)
+        args.removeFirst();
+    const int seconds = !args.isEmpty() ? std::max(1, args.takeFirst().toInt()) : 10;
+    QString outPath;
+    if (render) {
+        if (args.isEmpty()) {
+            std::fprintf(stderr, "--render needs an output file\n");
+            return 2;
+        }
+        outPath = QFileInfo(args.takeFirst()).absoluteFilePath();
+    }
 
     QTemporaryDir dir;
     QByteArray theme = benchTheme(seconds + 2);
-    if (argc > 2) {
-        QFile given(QString::fromLocal8Bit(argv[2]));
+    if (!args.isEmpty()) {
+        QFile given(args.front());
         if (!given.open(QIODevice::ReadOnly)) {
-            std::fprintf(stderr, "cannot read %s\n", argv[2]);
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(args.front()));
             return 1;
         }
         theme = given.readAll();
@@ -86,6 +151,8 @@ int main(int argc, char **argv)
         return 1;
     out.close();
     QDir::setCurrent(dir.path());
+    if (render)
+        return renderToFile(seconds, outPath);
 
     std::printf("SoundFont: %s\n", qPrintable(kotebu::findSoundFont()));
     std::printf("peak RSS before sound: %.1f MB\n", peakRssKb() / 1024.0);
