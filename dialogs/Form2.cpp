@@ -4,6 +4,7 @@
 #include "Forms.h"
 #include "GameState.h"
 #include "Ini.h"
+#include "Numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,17 +23,12 @@ bool isOn(const std::optional<QString> &value)
     return value && *value == on; // exactly "ON": "on" or "On" do not count
 }
 
-bool isDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
 // The seconds a day length text is worth when it has to become a bar value:
 // rounded to the nearest whole number, halves to even, and held inside the
 // bar's range so a stored value the bar cannot show never breaks the dialog.
 int barSeconds(const QString &text)
 {
-    const double seconds = std::nearbyint(leadingNumber(text));
+    const double seconds = std::nearbyint(leadingNumber(text).value_or(0.0));
     if (!(seconds >= 1))
         return 1;
     return static_cast<int>(std::min(seconds, 60.0));
@@ -40,49 +36,9 @@ int barSeconds(const QString &text)
 
 } // namespace
 
-double leadingNumber(const QString &text)
-{
-    qsizetype at = 0;
-    const qsizetype size = text.size();
-    while (at < size && (text[at] == QLatin1Char(' ') || text[at] == QLatin1Char('\t')))
-        ++at;
-
-    std::string number;
-    if (at < size && (text[at] == QLatin1Char('-') || text[at] == QLatin1Char('+')))
-        number += text[at++].toLatin1();
-    bool digits = false;
-    while (at < size && isDigit(text[at])) {
-        number += text[at++].toLatin1();
-        digits = true;
-    }
-    if (at < size && text[at] == QLatin1Char('.')) {
-        number += '.';
-        ++at;
-        while (at < size && isDigit(text[at])) {
-            number += text[at++].toLatin1();
-            digits = true;
-        }
-    }
-    if (!digits)
-        return 0.0;
-    // An exponent counts only when digits follow it ("2e" is 2).
-    if (at + 1 < size && QStringLiteral("eEdD").contains(text[at])) {
-        qsizetype exponent = at + 1;
-        std::string tail = "e";
-        if (text[exponent] == QLatin1Char('-') || text[exponent] == QLatin1Char('+'))
-            tail += text[exponent++].toLatin1();
-        if (exponent < size && isDigit(text[exponent])) {
-            while (exponent < size && isDigit(text[exponent]))
-                tail += text[exponent++].toLatin1();
-            number += tail;
-        }
-    }
-    return std::strtod(number.c_str(), nullptr);
-}
-
 std::optional<int> typedSeconds(const QString &text)
 {
-    const double seconds = std::floor(leadingNumber(text));
+    const double seconds = std::floor(leadingNumber(text).value_or(0.0));
     if (!(seconds >= 0) || seconds > 60)
         return std::nullopt;
     return seconds == 0 ? 1 : static_cast<int>(seconds);
@@ -107,7 +63,7 @@ Form2::Form2(QWidget *parent)
 
     // Milliseconds are shown as seconds; the text rule then cuts a fraction
     // such as "2.5" down to whole seconds.
-    const double millis = std::floor(leadingNumber(ReadIni(stateFile, section, QStringLiteral("TimeOfDay")).value_or(QString())));
+    const double millis = std::floor(leadingNumber(ReadIni(stateFile, section, QStringLiteral("TimeOfDay")).value_or(QString())).value_or(0.0));
     ui->Text1->setText(QString::number(millis / 1000.0, 'g', 15));
 
     ui->Check1->setChecked(isOn(ReadIni(stateFile, section, QStringLiteral("ICONIC"))));

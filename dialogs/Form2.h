@@ -32,11 +32,6 @@ private:
     std::unique_ptr<Ui::Form2> ui;
 };
 
-// The number at the start of a text, as the settings read what was typed:
-// leading blanks skipped, then an optional sign, digits, a fraction and an
-// exponent; no number gives 0.
-double leadingNumber(const QString &text);
-
 // The whole seconds a typed day length stands for, 1 to 60, or nothing when
 // the text is to be ignored (negative, above 60, or too large for the game's
 // 16-bit numbers). 0 and texts without a number mean 1.

@@ -4,6 +4,7 @@
 #include "GameState.h"
 #include "Ini.h"
 #include "IniText.h"
+#include "Numbers.h"
 #include "Platform.h"
 #include "Random.h"
 #include "SafeSave.h"
@@ -12,7 +13,6 @@
 #include <QFile>
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -39,20 +39,6 @@ constexpr std::array<HeroineKey, 7> HeroineKeys{{
     {"Miryoku", &GameState::Charm},
 }};
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// Length of the digit run starting at `pos`.
-qsizetype digitsAt(const QByteArray &text, qsizetype pos)
-{
-    qsizetype n = 0;
-    while (pos + n < text.size() && isDigit(text[pos + n]))
-        ++n;
-    return n;
-}
-
 [[noreturn]] void missingTemplate()
 {
     MessageRequest request;
@@ -66,50 +52,10 @@ qsizetype digitsAt(const QByteArray &text, qsizetype pos)
 
 std::int16_t storedHeroineValue(const QString &text)
 {
-    const QByteArray bytes = text.toLatin1();
-    qsizetype pos = 0;
-    while (pos < bytes.size() && (bytes[pos] == ' ' || bytes[pos] == '\t'))
-        ++pos;
-    const qsizetype start = pos;
-    const bool negative = pos < bytes.size() && bytes[pos] == '-';
-    if (pos < bytes.size() && (bytes[pos] == '-' || bytes[pos] == '+'))
-        ++pos;
-    const qsizetype whole = digitsAt(bytes, pos);
-    pos += whole;
-    qsizetype fraction = 0;
-    if (pos < bytes.size() && bytes[pos] == '.') {
-        fraction = digitsAt(bytes, pos + 1);
-        if (whole + fraction > 0)
-            pos += 1 + fraction;
-    }
-    if (whole + fraction == 0)
+    const std::optional<double> number = leadingNumber(text);
+    if (!number)
         return 0;
-    bool smallExponent = false;
-    if (pos < bytes.size() && (bytes[pos] == 'e' || bytes[pos] == 'E')) {
-        qsizetype p = pos + 1;
-        const bool minus = p < bytes.size() && bytes[p] == '-';
-        if (p < bytes.size() && (bytes[p] == '-' || bytes[p] == '+'))
-            ++p;
-        const qsizetype digits = digitsAt(bytes, p);
-        if (digits > 0) {
-            pos = p + digits;
-            smallExponent = minus;
-        }
-    }
-
-    // from_chars takes no "+" and knows nothing of the locale.
-    const char *first = bytes.constData() + start + (bytes[start] == '+' ? 1 : 0);
-    double number = 0.0;
-    const std::errc error = std::from_chars(first, bytes.constData() + pos, number).ec;
-    if (error == std::errc::result_out_of_range) {
-        // Too small to hold: just above or below zero. Too large: the far end.
-        if (smallExponent)
-            return negative ? -1 : 0;
-        return negative ? std::numeric_limits<Int16>::min() : std::numeric_limits<Int16>::max();
-    }
-    if (error != std::errc())
-        return 0;
-    const double down = std::floor(number);
+    const double down = std::floor(*number);
     if (down <= std::numeric_limits<Int16>::min())
         return std::numeric_limits<Int16>::min();
     if (down >= std::numeric_limits<Int16>::max())

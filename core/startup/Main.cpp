@@ -15,6 +15,7 @@
 #include "GameState.h"
 #include "GameStore.h"
 #include "Ini.h"
+#include "Numbers.h"
 #include "Random.h"
 #include "Story.h"
 #include "Wait.h"
@@ -113,11 +114,10 @@ void runPhase(Form1 &window, Int16 phase)
 
 int dayClockInterval(const QString &storedValue)
 {
-    bool ok = false;
-    const double value = storedValue.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value) || value <= 0.0)
+    const std::optional<double> value = leadingNumber(storedValue);
+    if (!value || std::isnan(*value) || *value <= 0.0)
         return DefaultDayMs;
-    const double rounded = std::nearbyint(value); // halves to even
+    const double rounded = std::nearbyint(*value); // halves to even
     if (rounded < ShortestDayMs)
         return ShortestDayMs;
     if (rounded > LongestDayMs)

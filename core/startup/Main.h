@@ -16,9 +16,10 @@ namespace kotebu {
 std::unique_ptr<Form1> Main();
 
 // "TimeOfDay" as the day clock's interval in milliseconds: rounded to the
-// nearest whole number, halves to even. A missing, non-numeric, zero or
-// negative value takes the default day; others are held between the
-// shortest and the longest day.
+// nearest whole number, halves to even. The number at the start of the text
+// counts, as everywhere in the game. A missing, non-numeric, zero or negative
+// value takes the default day; others are held between the shortest and the
+// longest day.
 int dayClockInterval(const QString &storedValue);
 
 constexpr int DefaultDayMs = 5000;
