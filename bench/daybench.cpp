@@ -33,6 +33,8 @@
 #include <map>
 #include <vector>
 
+using namespace kotebu;
+
 namespace {
 
 double cpuSeconds()
@@ -96,17 +98,17 @@ private:
                 continue;
             if (qobject_cast<kotebu::Demoform *>(w) && figures.startMs < 0) {
                 figures.startMs = processAgeMs();
-            } else if (auto *selector = qobject_cast<kotebu::Form7 *>(w)) {
+            } else if (auto *selector = qobject_cast<Form7 *>(w)) {
                 watchSelector(selector);
-            } else if (qobject_cast<::Form8 *>(w)) {
+            } else if (qobject_cast<Form8 *>(w)) {
                 QTest::mouseClick(w->findChild<QPushButton *>("Command1"), Qt::LeftButton);
-            } else if (auto *window = qobject_cast<::Form1 *>(w)) {
+            } else if (auto *window = qobject_cast<Form1 *>(w)) {
                 watchDay(window);
             }
         }
     }
 
-    void watchSelector(kotebu::Form7 *selector)
+    void watchSelector(Form7 *selector)
     {
         if (m_selectorShownMs < 0) {
             m_selectorShownMs = m_clock.elapsed();
@@ -141,7 +143,7 @@ private:
         }
     }
 
-    void watchDay(::Form1 *window)
+    void watchDay(Form1 *window)
     {
         if (m_ticks.empty() && !m_watchingDay) {
             m_watchingDay = true;

@@ -38,5 +38,3 @@ private:
 std::optional<int> typedSeconds(const QString &text);
 
 } // namespace kotebu
-
-using kotebu::Form2;

@@ -29,5 +29,3 @@ private:
 };
 
 } // namespace kotebu
-
-using kotebu::Form4;

@@ -22,7 +22,7 @@
 #include <algorithm>
 #include <limits>
 
-using namespace kotebu;
+namespace kotebu {
 
 const char *const Form1::careItemMimeType = "application/x-kotebu-care-item";
 
@@ -387,3 +387,5 @@ bool Form1::handlePauseIconEvent(QEvent *event)
         return false;
     }
 }
+
+} // namespace kotebu

@@ -19,6 +19,8 @@ namespace Ui {
 class Form1;
 }
 
+namespace kotebu {
+
 // The window a game is played in: the heroine's picture, the three text
 // lines, the care-item tray, the pause icon, the menus and the day clock.
 // It only signals phases through NextPhase; the day loop runs them and
@@ -31,7 +33,7 @@ public:
     ~Form1() override;
 
     // Shows what a phase produced; parts the outcome leaves unset stay as they are.
-    void apply(const kotebu::PhaseOutcome &outcome);
+    void apply(const PhaseOutcome &outcome);
 
     void ShowCareItems();
     void HideCareItems();
@@ -86,3 +88,5 @@ private:
     QPoint m_pressAt;
     int m_pressedItem = -1;
 };
+
+} // namespace kotebu

@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QPalette>
 
+namespace kotebu {
+
 namespace {
 
 QFont windowsFont(const QString &family, qreal points, bool bold = false)
@@ -47,3 +49,5 @@ Form3::Form3(const QPixmap &monster, bool secondGame, int enemyIndex, QWidget *p
 }
 
 Form3::~Form3() = default;
+
+} // namespace kotebu

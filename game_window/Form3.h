@@ -9,6 +9,8 @@ namespace Ui {
 class Form3;
 }
 
+namespace kotebu {
+
 // The enemy viewer: the monster's picture, name and description after a
 // fight. Whoever opens it holds the day clock while it is open.
 class Form3 : public QDialog {
@@ -21,3 +23,5 @@ public:
 private:
     std::unique_ptr<Ui::Form3> ui;
 };
+
+} // namespace kotebu

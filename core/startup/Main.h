@@ -4,9 +4,9 @@
 
 #include <memory>
 
-class Form1;
-
 namespace kotebu {
+
+class Form1;
 
 // The whole run: folder check, logo, selector, new game, story, start screen,
 // loading, and the day loop until the ending window. Returns only when the

@@ -6,6 +6,8 @@
 
 #include <QPalette>
 
+namespace kotebu {
+
 namespace {
 
 void colour(QWidget *widget, QPalette::ColorRole role, const QColor &value)
@@ -41,3 +43,5 @@ Form6::Form6(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form6>(
 }
 
 Form6::~Form6() = default;
+
+} // namespace kotebu

@@ -8,6 +8,8 @@ namespace Ui {
 class Form6;
 }
 
+namespace kotebu {
+
 // The second game's start screen. Shown without waiting; "Start" or the
 // frame's close button hides it, and the start-up code waits for that.
 class Form6 : public QWidget {
@@ -20,3 +22,5 @@ public:
 private:
     std::unique_ptr<Ui::Form6> ui;
 };
+
+} // namespace kotebu

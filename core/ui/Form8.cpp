@@ -6,6 +6,8 @@
 
 #include <QPalette>
 
+namespace kotebu {
+
 Form8::Form8(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form8>())
 {
     ui->setupUi(this);
@@ -22,3 +24,5 @@ Form8::Form8(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form8>(
 }
 
 Form8::~Form8() = default;
+
+} // namespace kotebu

@@ -8,6 +8,8 @@ namespace Ui {
 class Form8;
 }
 
+namespace kotebu {
+
 // The first game's start screen. Shown without waiting; "Start" or the
 // frame's close button hides it, and the start-up code waits for that.
 class Form8 : public QWidget {
@@ -20,3 +22,5 @@ public:
 private:
     std::unique_ptr<Ui::Form8> ui;
 };
+
+} // namespace kotebu

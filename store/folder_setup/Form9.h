@@ -51,5 +51,3 @@ private:
 QString completedFolder(const QString &text);
 
 } // namespace kotebu
-
-using kotebu::Form9;

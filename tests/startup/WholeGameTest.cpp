@@ -61,9 +61,9 @@ private:
                 // The left picture is the first game, the right one the second.
                 auto *picture = w->findChild<QLabel *>(m_secondGame ? "Image1_0" : "Image1_1");
                 QTest::mouseClick(picture, Qt::LeftButton);
-            } else if (qobject_cast<::Form8 *>(w) || qobject_cast<::Form6 *>(w)) {
+            } else if (qobject_cast<Form8 *>(w) || qobject_cast<Form6 *>(w)) {
                 QTest::mouseClick(w->findChild<QPushButton *>("Command1"), Qt::LeftButton);
-            } else if (qobject_cast<::Form1 *>(w)) {
+            } else if (qobject_cast<Form1 *>(w)) {
                 sawMainWindow = true;
             } else if (auto *ending = qobject_cast<Form4 *>(w)) {
                 endingCaption = ending->windowTitle();

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+using namespace kotebu;
+
 namespace {
 
 struct StartScreen {
@@ -27,17 +29,17 @@ protected:
 
 TEST_P(StartScreenTest, StartButtonHidesTheScreen)
 {
-    auto screen = GetParam().make();
-    screen->show();
-    EXPECT_EQ(screen->windowTitle(), GetParam().caption);
-    EXPECT_EQ(screen->size(), GetParam().client);
-    EXPECT_FALSE(screen->findChild<QLabel *>("Image1")->pixmap().isNull());
+    auto window = GetParam().make();
+    window->show();
+    EXPECT_EQ(window->windowTitle(), GetParam().caption);
+    EXPECT_EQ(window->size(), GetParam().client);
+    EXPECT_FALSE(window->findChild<QLabel *>("Image1")->pixmap().isNull());
 
-    auto *start = screen->findChild<QPushButton *>("Command1");
+    auto *start = window->findChild<QPushButton *>("Command1");
     ASSERT_TRUE(start);
     EXPECT_EQ(start->text(), "Start");
     start->click();
-    EXPECT_FALSE(screen->isVisible());
+    EXPECT_FALSE(window->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, StartScreenTest,
@@ -50,8 +52,8 @@ INSTANTIATE_TEST_SUITE_P(Screens, StartScreenTest,
 TEST(StartScreenForm6, CreditLineIsOurOwnAndFitsOnOneLine)
 {
     kotebu::test::Sandbox sandbox;
-    Form6 screen;
-    auto *credit = screen.findChild<QLabel *>("Label3");
+    Form6 form;
+    auto *credit = form.findChild<QLabel *>("Label3");
     ASSERT_TRUE(credit);
     EXPECT_TRUE(credit->text().contains("チーム・ハルカゼ"));
     EXPECT_LE(credit->fontMetrics().horizontalAdvance(credit->text()), credit->width());
