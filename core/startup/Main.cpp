@@ -84,8 +84,9 @@ void runStoryAndStartScreen(const QString &section)
     }
 }
 
-// One phase of the day, as the clock signalled it.
-void runPhase(Form1 &window, Int16 phase)
+} // namespace
+
+void RunPhase(Form1 &window, Int16 phase)
 {
     GameState &state = game();
     switch (phase) {
@@ -109,8 +110,6 @@ void runPhase(Form1 &window, Int16 phase)
         break;
     }
 }
-
-} // namespace
 
 int dayClockInterval(const QString &storedValue)
 {
@@ -160,7 +159,7 @@ std::unique_ptr<Form1> Main()
         window->show();
         waitUntil([&] { return state.NextPhase != 0; });
         state.LastPhase = state.NextPhase;
-        runPhase(*window, state.LastPhase);
+        RunPhase(*window, state.LastPhase);
     }
 
     // The last message of the game stays for one more tick.

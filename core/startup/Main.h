@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameState.h"
+
 #include <QString>
 
 #include <memory>
@@ -14,6 +16,11 @@ class Form1;
 // on screen (its clock still ticks, driving nothing) until the player ends
 // the day from it.
 std::unique_ptr<Form1> Main();
+
+// One phase of the day as the clock signalled it: 1 night (the care items,
+// the night, a quarter year older), 2 morning, 3 an encounter; other values
+// do nothing.
+void RunPhase(Form1 &window, Int16 phase);
 
 // "TimeOfDay" as the day clock's interval in milliseconds: rounded to the
 // nearest whole number, halves to even. The number at the start of the text

@@ -1,0 +1,134 @@
+// Monster pictures come from the player's folders: whatever lies there must
+// never crash the game or take all its memory.
+#include "Fakes.h"
+#include "Pictures.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+using namespace kotebu;
+
+namespace {
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QImage sample(int size)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(QColor(200, 120, 40));
+    return image;
+}
+
+QByteArray bigEndian(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<char>((value >> (24 - 8 * i)) & 0xff);
+    return bytes;
+}
+
+quint32 crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char byte : bytes) {
+        crc ^= static_cast<quint8>(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A valid PNG header that claims a huge picture, with a few bytes of data.
+QByteArray hugePngClaim(quint32 width, quint32 height)
+{
+    QByteArray header = QByteArray("IHDR") + bigEndian(width) + bigEndian(height) + QByteArray("\x08\x02\x00\x00\x00", 5);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    png += bigEndian(13) + header
+        + bigEndian(crc32(header));
+    const QByteArray data = QByteArray("IDAT") + QByteArray("\x78\x9c\x03\x00\x00\x00\x00\x01", 8);
+    png += bigEndian(8) + data
+        + bigEndian(crc32(data));
+    return png;
+}
+
+} // namespace
+
+TEST(MonsterPicture, LoadsByContentWhateverTheNameAndFindsItInAnyCase)
+{
+    test::Sandbox sandbox;
+    // Qt writes no GIF: a one-pixel GIF by hand.
+    const QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00"
+                         ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;", 35);
+    const struct {
+        const char *format;
+        QByteArray bytes;
+        QSize size;
+    } rows[] = {
+        {"PNG", encoded(sample(300), "PNG"), {300, 300}},
+        {"BMP", encoded(sample(300), "BMP"), {300, 300}},
+        {"JPEG", encoded(sample(300), "JPEG"), {300, 300}},
+        {"GIF", gif, {1, 1}},
+    };
+    for (const auto &row : rows) {
+        sandbox.writeFile("Haga.KB2", row.bytes);
+        const QPixmap picture = loadMonsterPicture(sandbox.dir() + "/HAGA.KB2");
+        EXPECT_EQ(picture.size(), row.size) << row.format;
+    }
+}
+
+TEST(MonsterPicture, HostileFilesGiveNoPictureAndNeverCrash)
+{
+    test::Sandbox sandbox;
+    const QByteArray png = encoded(sample(300), "PNG");
+    QRandomGenerator noise(7);
+    QByteArray random(4096, '\0');
+    for (char &byte : random)
+        byte = static_cast<char>(noise.bounded(256));
+
+    const struct {
+        const char *what;
+        QByteArray bytes;
+    } rows[] = {
+        {"empty", QByteArray()},
+        {"random bytes", random},
+        {"cut after the header", png.left(40)},
+        {"cut in the middle", png.left(png.size() / 2)},
+        {"png signature then noise", png.left(8) + random},
+    };
+    for (const auto &row : rows) {
+        sandbox.writeFile("Bad.KB2", row.bytes);
+        const QPixmap picture = loadMonsterPicture(sandbox.dir() + "/Bad.KB2");
+        // A half picture may decode partly; a crash or a giant never.
+        EXPECT_LE(picture.width(), 300) << row.what;
+    }
+    EXPECT_TRUE(loadMonsterPicture(sandbox.dir() + "/Missing.KB2").isNull());
+    EXPECT_TRUE(loadMonsterPicture(sandbox.dir()).isNull()) << "a folder is no picture";
+}
+
+TEST(MonsterPicture, PictureClaimingFiftyThousandPixelsSquareIsNotAllocated)
+{
+    test::Sandbox sandbox;
+    sandbox.writeFile("Giant.KB2", hugePngClaim(50000, 50000));
+    const QPixmap picture = loadMonsterPicture(sandbox.dir() + "/Giant.KB2");
+    // 50,000 × 50,000 × 4 bytes would be 10 GB.
+    EXPECT_LE(static_cast<qint64>(picture.width()) * picture.height(), 1024 * 1024);
+}
+
+TEST(MonsterPicture, LargeRealPictureIsReadScaledDown)
+{
+    test::Sandbox sandbox;
+    sandbox.writeFile("Big.KB2", encoded(sample(3000), "JPEG"));
+    const QPixmap picture = loadMonsterPicture(sandbox.dir() + "/Big.KB2");
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_LE(picture.width(), 1024);
+}
