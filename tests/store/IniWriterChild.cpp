@@ -1,21 +1,39 @@
-// Writes one key of KTBSP.INI over and over, flipping between a short and a
-// long value, until it is killed. Used by the test that kills a save midway.
+// Saves KTBSP.INI over and over until it is killed, for the test that kills
+// a save midway.
+//   ini_writer_child <folder> write    one key, flipping between a short and a long value
+//   ini_writer_child <folder> saveday  the seven values of a day, flipping between two days
+#include "GameState.h"
+#include "GameStore.h"
 #include "Ini.h"
 
 #include <QDir>
 #include <QString>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char **argv)
 {
-    if (argc < 2 || !QDir::setCurrent(QString::fromLocal8Bit(argv[1])))
+    if (argc < 3 || !QDir::setCurrent(QString::fromLocal8Bit(argv[1])))
         return 2;
+    const bool saveDay = std::strcmp(argv[2], "saveday") == 0;
     const QString shortValue = QStringLiteral("short");
     const QString longValue(20000, QLatin1Char('L'));
+    kotebu::GameState days[2];
+    days[1].Year = 77;
+    days[1].Experience = 12345;
+    days[1].Stamina = -10;
+    days[1].Knowledge = 5;
+    days[1].Information = 4;
+    days[1].Love = 3;
+    days[1].Charm = 2;
     std::puts("ready");
     std::fflush(stdout);
-    for (unsigned round = 0;; ++round)
-        kotebu::WriteIni(QStringLiteral("KTBSP"), QStringLiteral("KoTeBu"), QStringLiteral("Joho"),
-                         round % 2 ? longValue : shortValue);
+    for (unsigned round = 0;; ++round) {
+        if (saveDay)
+            kotebu::SaveDay(days[round % 2]);
+        else
+            kotebu::WriteIni(QStringLiteral("KTBSP"), QStringLiteral("KoTeBu"), QStringLiteral("Joho"),
+                             round % 2 ? longValue : shortValue);
+    }
 }
