@@ -92,7 +92,7 @@ ShownPicture dayIcon(DayIcon icon)
 // An event that fills the whole day: the extra tick skips the day's adventure.
 void skipAdventure(GameState &state)
 {
-    state.PhaseTick = saturated(state.PhaseTick + 1);
+    state.PhaseTick = nextPhaseTick(state.PhaseTick);
 }
 
 } // namespace

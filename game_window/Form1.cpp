@@ -20,7 +20,6 @@
 #include <QMouseEvent>
 
 #include <algorithm>
-#include <limits>
 
 namespace kotebu {
 
@@ -41,15 +40,6 @@ void fill(QWidget *widget, const QColor &colour)
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-// The tick count is a 16-bit value that only matters modulo 3. Past the top it
-// starts again from the smallest value with the remainder the next count would
-// have had, so the morning-adventure-night cycle goes on unbroken.
-Int16 nextPhaseTick(Int16 tick)
-{
-    constexpr int top = std::numeric_limits<Int16>::max();
-    return static_cast<Int16>(tick < top ? tick + 1 : (top + 1) % 3);
 }
 
 } // namespace
