@@ -32,24 +32,32 @@ prepare() {
 median() { sort -g | awk '{a[NR]=$1} END {if (NR==0) print "n/a"; else if (NR%2) print a[(NR+1)/2]; else print (a[NR/2]+a[NR/2+1])/2}'; }
 field() { sed -n "s/.*$1=\([-0-9.]*\).*/\1/p"; }
 
+starts="$work/start.txt"; : > "$starts"
+prepare
+for _ in $(seq 10); do
+    (cd "$work/game" && "$OLDPWD/$build/bench/kotebu_daybench" start) >> "$starts"
+done
+
 results="$work/day.txt"; : > "$results"
 for _ in $(seq "$runs"); do
     prepare
-    (cd "$work/game" && KOTEBU_BENCH_DAY_MS=1000 "$OLDPWD/$build/bench/kotebu_daybench" day 30) >> "$results"
+    (cd "$work/game" && KOTEBU_BENCH_DAY_MS=1000 "$OLDPWD/$build/bench/kotebu_daybench" day 30) | tee -a "$results"
 done
 prepare
 theme="$( (cd "$work/game" && "$OLDPWD/$build/bench/kotebu_daybench" theme 185) )"
+echo "$theme"
 
-saves="$("$build/tests/store/ini_saveday_bench" "$work" 50 | tail -n 1)"
-folder="$(QT_QPA_PLATFORM=offscreen "$build/tests/dialogs/folder_check" 10000 50 | tail -n 1)"
+saves="$("$build/bench/ini_saveday_bench" "$work" 50 | tail -n 1)"
+folder="$(QT_QPA_PLATFORM=offscreen "$build/bench/folder_check" 10000 50)"
 
 printf '%-44s %12s %s\n' "figure (median of $runs runs)" "value" "aim"
-printf '%-44s %12s %s\n' "process start to first window (ms)" "$(field start_ms < "$results" | median)" "< 300"
+printf '%-44s %12s %s\n' "process start to the logo on screen (ms, 10 starts)" "$(field start_ms < "$starts" | median)" "< 300"
 printf '%-44s %12s %s\n' "CPU while the selector plays the theme (%)" "$(field selector_cpu_pct < "$results" | median)" "< 5"
 printf '%-44s %12s %s\n' "CPU while the day loop waits (%)" "$(field day_cpu_pct < "$results" | median)" "< 1"
 printf '%-44s %12s %s\n' "day-clock period error over 30 ticks (%)" "$(field period_error_pct < "$results" | median)" "< 1"
 printf '%-44s %12s %s\n' "peak RSS with music (MB)" "$(field peak_rss_mb < "$results" | median)" "< 120"
 printf '%-44s %12s %s\n' "lyric lag, worst over the theme (ms)" "$(field lyric_lag_worst_ms <<< "$theme")" "< 350"
 printf '%-44s %12s %s\n' "lyric lag, earliest over the theme (ms)" "$(field lyric_lag_earliest_ms <<< "$theme")" ">= 0"
+printf '%-44s %12s %s\n' "lyric cues seen over the theme" "$(field lyrics_seen <<< "$theme")" "24"
 printf '%-44s %12s\n' "seven writes at Exit, durable" "$saves"
-printf '%-44s %12s\n' "folder check per keystroke, 10,000 files" "$folder"
+printf '%-44s\n%s\n' "folder check per keystroke (aim < 50 ms):" "$folder"

@@ -24,7 +24,7 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$runtime}"
 
 args=("${1:-10}")
 [ $# -ge 2 ] && args+=("$(realpath "$2")")
-report="$("$build/tests/media/sound_bench" "${args[@]}")"
+report="$("$build/bench/sound_bench" "${args[@]}")"
 echo "$report"
 
 cpu="$(sed -n 's/^CPU while playing: \([0-9.]*\) %.*/\1/p' <<<"$report")"

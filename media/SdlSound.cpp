@@ -123,14 +123,14 @@ bool loadWaveFile(const QString &path, std::vector<float> &samples)
     SDL_RWops *rw = SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
     if (!rw)
         return false;
-    SDL_AudioSpec spec;
+    SDL_AudioSpec source;
     Uint8 *data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(rw, 1, &spec, &data, &length))
+    if (!SDL_LoadWAV_RW(rw, 1, &source, &data, &length))
         return false;
 
     SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_F32SYS,
+    if (SDL_BuildAudioCVT(&cvt, source.format, source.channels, source.freq, AUDIO_F32SYS,
                           SdlSound::Channels, SdlSound::SampleRate) < 0) {
         SDL_FreeWAV(data);
         return false;
