@@ -20,8 +20,6 @@
 #include "Story.h"
 #include "Wait.h"
 
-#include <QTimer>
-
 #include <cmath>
 
 namespace kotebu {
