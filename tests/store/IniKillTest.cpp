@@ -4,6 +4,7 @@
 #include "Fakes.h"
 #include "GameState.h"
 #include "GameStore.h"
+#include "KillDays.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -93,14 +94,7 @@ TEST(IniKill, ExitSaveKilledAtRandomInstantsLeavesAWholeFile)
     sandbox.writeFile(QStringLiteral("KTBSP.INI"), firstFile);
 
     // The two days the writer flips between, saved once here to know them whole.
-    kotebu::GameState days[2];
-    days[1].Year = 77;
-    days[1].Experience = 12345;
-    days[1].Stamina = -10;
-    days[1].Knowledge = 5;
-    days[1].Information = 4;
-    days[1].Love = 3;
-    days[1].Charm = 2;
+    const auto days = killTestDays();
     std::vector<QByteArray> wholeFiles{firstFile};
     for (const kotebu::GameState &day : days) {
         kotebu::SaveDay(day);

@@ -2,9 +2,9 @@
 // a save midway.
 //   ini_writer_child <folder> write    one key, flipping between a short and a long value
 //   ini_writer_child <folder> saveday  the seven values of a day, flipping between two days
-#include "GameState.h"
 #include "GameStore.h"
 #include "Ini.h"
+#include "KillDays.h"
 
 #include <QDir>
 #include <QString>
@@ -19,14 +19,7 @@ int main(int argc, char **argv)
     const bool saveDay = std::strcmp(argv[2], "saveday") == 0;
     const QString shortValue = QStringLiteral("short");
     const QString longValue(20000, QLatin1Char('L'));
-    kotebu::GameState days[2];
-    days[1].Year = 77;
-    days[1].Experience = 12345;
-    days[1].Stamina = -10;
-    days[1].Knowledge = 5;
-    days[1].Information = 4;
-    days[1].Love = 3;
-    days[1].Charm = 2;
+    const auto days = killTestDays();
     std::puts("ready");
     std::fflush(stdout);
     for (unsigned round = 0;; ++round) {
