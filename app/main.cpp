@@ -1,3 +1,4 @@
+#include "FolderLock.h"
 #include "Form1.h"
 #include "Forms.h"
 #include "Main.h"
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     kotebu::installWidgetPlatform();
     kotebu::installJapaneseFonts();
     kotebu::installSound();
+    const kotebu::FolderLock folderLock;
 
     // Main returns only when the ending window was closed by its frame: the
     // main window stays until the player ends the day from it.

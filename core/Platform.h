@@ -19,8 +19,9 @@ public:
 };
 
 enum class MessageIcon { None, Information, Warning, Critical, Question };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageResult { Ok, Yes, No };
+// The buttons show in the order named, on every desktop.
+enum class MessageButtons { Ok, YesNo, RetryBackEnd };
+enum class MessageResult { Ok, Yes, No, Retry, Back, End };
 
 struct MessageRequest {
     QString title;   // empty: the application title

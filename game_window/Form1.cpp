@@ -206,9 +206,29 @@ void Form1::EndGame()
     if (messageBoxes().show(question) != MessageResult::Yes)
         return;
 
-    // The program ends right after the writes, so the cursor is never put back.
+    // The program ends right after the writes, so the cursor is only put back
+    // when a failed save sends the player back to the game.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    SaveDay(state);
+    while (!SaveDay(state)) {
+        // A full disk or a read-only folder can be mended while the game waits,
+        // so the day is not thrown away at the first failure.
+        QApplication::restoreOverrideCursor();
+        MessageRequest failed;
+        failed.text = QStringLiteral("KTBSP.INI を保存できませんでした") + gameLineBreak()
+                      + QStringLiteral("もう一度保存しますか？");
+        failed.icon = MessageIcon::Critical;
+        failed.buttons = MessageButtons::RetryBackEnd;
+        failed.defaultButton = MessageResult::Retry;
+        switch (messageBoxes().show(failed)) {
+        case MessageResult::Back:
+            return;
+        case MessageResult::End:
+            endProgram(1); // ended without its save: the status says so
+        default:
+            break;
+        }
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
     endProgram(0);
 }
 

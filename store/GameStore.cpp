@@ -116,13 +116,13 @@ void PrepareNewGame(const GameState &state)
         reportNotSaved(stateName);
 }
 
-void SaveDay(const GameState &state)
+bool SaveDay(const GameState &state)
 {
     // The seven writes in their order, saved to disk in one go.
     std::vector<std::pair<QString, QString>> values;
     for (const HeroineKey &entry : HeroineKeys)
         values.emplace_back(QString::fromLatin1(entry.key), QString::number(state.*entry.value));
-    WriteIniKeys(StateFile, state.section(), values);
+    return WriteIniKeys(StateFile, state.section(), values);
 }
 
 } // namespace kotebu

@@ -18,8 +18,9 @@ void LoadGameState(GameState &state, const std::function<void()> &prepareDragIco
 // from the start template "KTBSPST.INI".
 void PrepareNewGame(const GameState &state);
 
-// The end of a day's play: the seven heroine values, in their order.
-void SaveDay(const GameState &state);
+// The end of a day's play: the seven heroine values, in their order. False
+// when the file could not be written; it then stays as it was.
+bool SaveDay(const GameState &state);
 
 // A stored heroine value as a 16-bit number: the number at the start of the
 // text (blanks in front allowed, a fraction and an exponent taken along),

@@ -84,7 +84,7 @@ void WriteIni(const QString &base, const QString &section, const QString &key, i
     WriteIni(base, section, key, QString::number(value));
 }
 
-void WriteIniKeys(const QString &base, const QString &section, const std::vector<std::pair<QString, QString>> &values)
+bool WriteIniKeys(const QString &base, const QString &section, const std::vector<std::pair<QString, QString>> &values)
 {
     OpenedIni ini = openIni(base);
     bool changed = false;
@@ -97,8 +97,7 @@ void WriteIniKeys(const QString &base, const QString &section, const std::vector
             changed = true;
         }
     }
-    if (changed && !replaceFileWhole(ini.path, base + QStringLiteral(".$$$"), ini.bytes))
-        reportNotSaved(base + QStringLiteral(".INI"));
+    return !changed || replaceFileWhole(ini.path, base + QStringLiteral(".$$$"), ini.bytes);
 }
 
 } // namespace kotebu

@@ -28,7 +28,8 @@ void WriteIni(const QString &base, const QString &section, const QString &key, i
 // Several keys of one section, each replaced exactly as its own WriteIni
 // would and in the order given, with the file saved to disk once: a durable
 // save costs a wait for the disk, and a save of several values should not pay
-// it once per value.
-void WriteIniKeys(const QString &base, const QString &section, const std::vector<std::pair<QString, QString>> &values);
+// it once per value. Returns false, showing nothing, when the file could not
+// be saved (the old file then stays whole), so the caller can offer a retry.
+bool WriteIniKeys(const QString &base, const QString &section, const std::vector<std::pair<QString, QString>> &values);
 
 } // namespace kotebu

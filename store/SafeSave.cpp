@@ -3,6 +3,7 @@
 #include "Platform.h"
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 
 #ifdef Q_OS_WIN
@@ -11,6 +12,7 @@
 #else
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -53,10 +55,37 @@ void syncFolderOf(const QString &path)
 #endif
 }
 
+void keepModeOf(const QString &original, const QString &copy)
+{
+#ifdef Q_OS_WIN
+    const QFileInfo old(original);
+    if (old.exists())
+        QFile::setPermissions(copy, old.permissions());
+#else
+    struct stat status {};
+    if (::stat(QFile::encodeName(original).constData(), &status) == 0)
+        ::chmod(QFile::encodeName(copy).constData(), status.st_mode & 07777);
+#endif
+}
+
 } // namespace
 
-bool replaceFileWhole(const QString &target, const QString &temporary, QByteArrayView bytes)
+bool replaceFileWhole(const QString &linkOrTarget, const QString &temporaryName, QByteArrayView bytes)
 {
+    // A save linked into another folder (a synced one, say) stays a link: the
+    // new bytes go to the file it points at, and the temporary file sits
+    // beside that file so the rename stays within one file system.
+    QString target = linkOrTarget;
+    QString temporary = temporaryName;
+    const QFileInfo link(linkOrTarget);
+    if (link.isSymLink()) {
+        const QString resolved = link.canonicalFilePath();
+        if (!resolved.isEmpty()) {
+            target = resolved;
+            temporary = QFileInfo(resolved).absoluteDir().filePath(QFileInfo(temporaryName).fileName());
+        }
+    }
+
     QFile file(temporary);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         // A left-over temporary file that cannot be overwritten is in the way:
@@ -70,10 +99,11 @@ bool replaceFileWhole(const QString &target, const QString &temporary, QByteArra
     ok = ok && file.error() == QFileDevice::NoError;
 
     if (ok) {
-        // The player's own rights on the file survive the rewrite.
-        const QFileInfo old(target);
-        if (old.exists())
-            QFile::setPermissions(temporary, old.permissions());
+        // The player's own rights on the file survive the rewrite. The mode is
+        // copied as the file system holds it: QFileInfo's permissions mix in
+        // what the current user may do, which would make a read-only file
+        // writable again for its owner.
+        keepModeOf(target, temporary);
         ok = renameOver(temporary, target);
     }
     if (!ok) {

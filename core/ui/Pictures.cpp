@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QIcon>
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace kotebu {
@@ -71,7 +72,9 @@ QPixmap applicationIcon()
 QPixmap loadMonsterPicture(const QString &file)
 {
     const QString found = findFileNoCase(file);
-    if (found.isEmpty())
+    // Only a plain file (links followed) is read: a FIFO or a device would
+    // block the window for good, so it counts as a missing picture.
+    if (found.isEmpty() || !QFileInfo(found).isFile())
         return {};
     QFile device(found);
     if (!device.open(QIODevice::ReadOnly))

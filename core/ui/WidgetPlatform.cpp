@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <vector>
+
 namespace kotebu {
 
 namespace {
@@ -30,11 +32,35 @@ public:
     {
         QMessageBox box(toQt(request.icon), request.title.isEmpty() ? applicationTitle() : request.title,
                         displayText(request.text));
-        if (request.buttons == MessageButtons::YesNo) {
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            box.setDefaultButton(request.defaultButton == MessageResult::No ? QMessageBox::No : QMessageBox::Yes);
-            box.setEscapeButton(QMessageBox::No);
-            return box.exec() == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
+        if (request.buttons != MessageButtons::Ok) {
+            // The game's questions read in one order on every desktop: Qt would
+            // sort Yes and No by the desktop's convention (No first under GNOME),
+            // but buttons of one role keep the order they were added in.
+            struct Choice {
+                QString text;
+                MessageResult result;
+            };
+            const std::vector<Choice> choices = request.buttons == MessageButtons::YesNo
+                ? std::vector<Choice>{{QStringLiteral("&Yes"), MessageResult::Yes}, {QStringLiteral("&No"), MessageResult::No}}
+                : std::vector<Choice>{{QStringLiteral("もう一度保存(&R)"), MessageResult::Retry},
+                                      {QStringLiteral("ゲームに戻る(&B)"), MessageResult::Back},
+                                      {QStringLiteral("保存せずに終了(&E)"), MessageResult::End}};
+            std::vector<QPushButton *> buttons;
+            for (const Choice &choice : choices) {
+                QPushButton *button = box.addButton(choice.text, QMessageBox::ActionRole);
+                button->setObjectName(QStringLiteral("messageButton%1").arg(int(choice.result)));
+                buttons.push_back(button);
+                if (choice.result == request.defaultButton)
+                    box.setDefaultButton(button);
+            }
+            // Escape answers the question the safe way: No, or back to the game.
+            box.setEscapeButton(buttons[1]);
+            box.exec();
+            for (std::size_t i = 0; i < buttons.size(); ++i) {
+                if (box.clickedButton() == buttons[i])
+                    return choices[i].result;
+            }
+            return choices[1].result;
         }
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();

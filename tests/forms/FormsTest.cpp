@@ -1,11 +1,23 @@
 #include "Fakes.h"
 #include "Forms.h"
 
+#include "Platform.h"
+#include "WidgetPlatform.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QFont>
 #include <QFontInfo>
+#include <QMessageBox>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace kotebu;
 
@@ -57,4 +69,63 @@ TEST(JapaneseFonts, WindowsFontNamesReachAnInstalledJapaneseFace)
         const QFontInfo info(QFont(QString::fromUtf8(name), 12));
         EXPECT_TRUE(info.family().startsWith("IPA")) << name << " fell to " << info.family().toStdString();
     }
+}
+
+namespace {
+
+// The desktop's button order as GNOME has it: No before Yes for standard buttons.
+class GnomeOrderStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *data) const override
+    {
+        if (hint == SH_DialogButtonLayout)
+            return QDialogButtonBox::GnomeLayout;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+} // namespace
+
+// The game's questions read Yes first (and the save's retry first) whatever
+// order the desktop gives its own dialogs; the default and Escape stay put.
+TEST(MessageBoxes, ButtonsKeepTheGamesOrderAndDefaultOnEveryDesktop)
+{
+    const QString oldStyle = QApplication::style()->name();
+    QApplication::setStyle(new GnomeOrderStyle);
+    installWidgetPlatform();
+    const struct {
+        MessageButtons buttons;
+        std::vector<MessageResult> order;
+    } rows[] = {
+        {MessageButtons::YesNo, {MessageResult::Yes, MessageResult::No}},
+        {MessageButtons::RetryBackEnd, {MessageResult::Retry, MessageResult::Back, MessageResult::End}},
+    };
+    for (const auto &row : rows) {
+        std::vector<int> xs;
+        bool defaultFirst = false;
+        QTimer::singleShot(10, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            for (MessageResult result : row.order) {
+                auto *button = box->findChild<QPushButton *>(QStringLiteral("messageButton%1").arg(int(result)));
+                ASSERT_NE(button, nullptr);
+                xs.push_back(button->mapTo(box, QPoint()).x());
+            }
+            defaultFirst = box->defaultButton() == box->findChild<QPushButton *>(
+                               QStringLiteral("messageButton%1").arg(int(row.order[0])));
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        MessageRequest request;
+        request.text = QStringLiteral("質問");
+        request.buttons = row.buttons;
+        request.defaultButton = row.order[0];
+        EXPECT_EQ(messageBoxes().show(request), row.order[1]); // Escape: the safe answer
+        ASSERT_EQ(xs.size(), row.order.size());
+        EXPECT_TRUE(std::is_sorted(xs.begin(), xs.end()) && xs.front() < xs.back());
+        EXPECT_TRUE(defaultFirst);
+    }
+    setMessageBoxes(nullptr);
+    setScreen(nullptr);
+    QApplication::setStyle(oldStyle);
 }

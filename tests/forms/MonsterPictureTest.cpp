@@ -4,10 +4,13 @@
 #include "Pictures.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QRandomGenerator>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace kotebu;
 
@@ -131,4 +134,17 @@ TEST(MonsterPicture, LargeRealPictureIsReadScaledDown)
     const QPixmap picture = loadMonsterPicture(sandbox.dir() + "/Big.KB2");
     ASSERT_FALSE(picture.isNull());
     EXPECT_LE(picture.width(), 1024);
+}
+
+// A FIFO among the pictures would block the window for good at the first
+// fight: anything but a plain file is a missing picture.
+TEST(MonsterPicture, FifoOrDeviceIsAMissingPictureNotAWait)
+{
+    test::Sandbox sandbox;
+    const QByteArray fifo = QFile::encodeName(sandbox.dir() + "/Fifo.KB2");
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(sandbox.dir() + "/Fifo.KB2", sandbox.dir() + "/Linked.KB2"));
+    ASSERT_TRUE(QFile::link("/dev/zero", sandbox.dir() + "/Zero.KB2"));
+    for (const char *name : {"/Fifo.KB2", "/Linked.KB2", "/Zero.KB2"})
+        EXPECT_TRUE(loadMonsterPicture(sandbox.dir() + name).isNull()) << name;
 }

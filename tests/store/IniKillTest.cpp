@@ -2,6 +2,7 @@
 // KOTEBU_KILL_ROUNDS sets how many kills each test makes (bench/kill_saves.sh
 // asks for 1,000); by default a few seconds' worth.
 #include "Fakes.h"
+#include "FolderLock.h"
 #include "GameState.h"
 #include "GameStore.h"
 #include "KillDays.h"
@@ -105,4 +106,38 @@ TEST(IniKill, ExitSaveKilledAtRandomInstantsLeavesAWholeFile)
 
     const KillCount count = killWhileSaving(sandbox, "saveday", wholeFiles);
     EXPECT_GE(count.kills, 10);
+}
+
+// Two copies in one game folder would each save over the other's day: the
+// second start says so and ends without touching the files; a copy that
+// died (SIGKILL, no clean-up) leaves no lock behind; other folders play on.
+TEST(FolderLock, SecondCopyInTheFolderEndsAndAKilledCopyLeavesNoLock)
+{
+    kotebu::test::Sandbox sandbox;
+    const QByteArray file = "[KoTeBu]\r\nKotebuYear=5\r\n";
+    sandbox.writeFile(QStringLiteral("KTBSP.INI"), file);
+    QProcess first;
+    first.start(QStringLiteral(KOTEBU_INI_WRITER_CHILD), {sandbox.dir(), QStringLiteral("lock")});
+    ASSERT_TRUE(first.waitForStarted(5000));
+    ASSERT_TRUE(first.waitForReadyRead(5000)) << "the first copy never took its lock";
+
+    EXPECT_THROW(kotebu::FolderLock second, kotebu::ProgramEnded);
+    ASSERT_EQ(sandbox.boxes.asked.size(), 1u);
+    EXPECT_EQ(sandbox.boxes.asked[0].icon, kotebu::MessageIcon::Warning);
+    EXPECT_EQ(sandbox.boxes.asked[0].buttons, kotebu::MessageButtons::Ok);
+    EXPECT_EQ(sandbox.readFile(QStringLiteral("KTBSP.INI")), file);
+    EXPECT_EQ(first.state(), QProcess::Running) << "the first copy plays on";
+    {
+        kotebu::test::Sandbox elsewhere; // another game folder
+        EXPECT_NO_THROW(kotebu::FolderLock other);
+        EXPECT_TRUE(elsewhere.boxes.asked.empty());
+    }
+    QDir::setCurrent(sandbox.dir());
+    kotebu::setMessageBoxes(&sandbox.boxes);
+    kotebu::setProgramExit(&sandbox.exit);
+
+    first.kill();
+    ASSERT_TRUE(first.waitForFinished(5000));
+    EXPECT_NO_THROW(kotebu::FolderLock again);
+    EXPECT_EQ(sandbox.boxes.asked.size(), 1u);
 }

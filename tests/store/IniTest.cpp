@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -276,6 +277,41 @@ TEST_F(IniFixture, PermissionsOfTheFileSurviveTheRewrite)
     // Owner, group and others; the "user" bits depend on who runs the test.
     const QFileDevice::Permissions mask = QFileDevice::Permissions::fromInt(0x7077);
     EXPECT_EQ(QFile::permissions(QStringLiteral("KTBSP.INI")) & mask, rights);
+}
+
+// Players link their save into a synced folder: the save goes through the
+// link to the file it points at, keeps that file's read-only mode, and leaves
+// no temporary file in either folder.
+TEST_F(IniFixture, LinkedSaveIsWrittenThroughTheLinkAndKeepsItsMode)
+{
+    ASSERT_TRUE(QDir(sandbox.dir()).mkdir(QStringLiteral("synced")));
+    sandbox.writeFile(QStringLiteral("synced/KTBSP.INI"), "[KoTeBu]\r\nJoho=1\r\n");
+    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(QStringLiteral("synced/KTBSP.INI"), readOnly));
+    ASSERT_TRUE(QFile::link(QStringLiteral("synced/KTBSP.INI"), QStringLiteral("KTBSP.INI")));
+
+    WriteIni(QStringLiteral("KTBSP"), QStringLiteral("KoTeBu"), QStringLiteral("Joho"), 2);
+    EXPECT_TRUE(QFileInfo(QStringLiteral("KTBSP.INI")).isSymLink());
+    EXPECT_EQ(sandbox.readFile(QStringLiteral("synced/KTBSP.INI")), "[KoTeBu]\r\nJoho=2\r\n");
+    const QFileDevice::Permissions mask = QFileDevice::Permissions::fromInt(0x7077);
+    EXPECT_EQ(QFile::permissions(QStringLiteral("synced/KTBSP.INI")) & mask, readOnly);
+    EXPECT_EQ(filesHere(), (QStringList{QStringLiteral("KTBSP.INI"), QStringLiteral("synced")}));
+    EXPECT_EQ(QDir(QStringLiteral("synced")).entryList(QDir::Files), QStringList{QStringLiteral("KTBSP.INI")});
+}
+
+// The Exit save reports a failure to its caller, which offers a retry.
+TEST_F(IniFixture, SeveralKeysThatCannotBeSavedSayFalseAndKeepTheFile)
+{
+    const QByteArray original = "[KoTeBu]\r\nJoho=1\r\n";
+    sandbox.writeFile(QStringLiteral("KTBSP.INI"), original);
+    ASSERT_TRUE(QDir(sandbox.dir()).mkdir(QStringLiteral("KTBSP.$$$")));
+    EXPECT_FALSE(WriteIniKeys(QStringLiteral("KTBSP"), QStringLiteral("KoTeBu"), {{"Joho", "2"}}));
+    EXPECT_TRUE(sandbox.boxes.asked.empty());
+    EXPECT_TRUE(sandbox.exit.codes.empty());
+    EXPECT_EQ(sandbox.readFile(QStringLiteral("KTBSP.INI")), original);
+    ASSERT_TRUE(QDir(sandbox.dir()).rmdir(QStringLiteral("KTBSP.$$$")));
+    EXPECT_TRUE(WriteIniKeys(QStringLiteral("KTBSP"), QStringLiteral("KoTeBu"), {{"Joho", "2"}}));
+    EXPECT_EQ(sandbox.readFile(QStringLiteral("KTBSP.INI")), "[KoTeBu]\r\nJoho=2\r\n");
 }
 
 } // namespace

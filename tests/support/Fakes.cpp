@@ -22,6 +22,8 @@ float ScriptedRandom::next()
 MessageResult AnsweringMessageBoxes::show(const MessageRequest &request)
 {
     asked.push_back(request);
+    if (onAsk)
+        onAsk(request);
     if (answers.empty())
         return request.defaultButton;
     const MessageResult answer = answers.front();

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -38,6 +39,7 @@ class AnsweringMessageBoxes final : public MessageBoxes {
 public:
     std::deque<MessageResult> answers; // empty: the default button
     std::vector<MessageRequest> asked;
+    std::function<void(const MessageRequest &)> onAsk; // runs while the box would be open
     MessageResult show(const MessageRequest &request) override;
 };
 

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QSpontaneKeyEvent>
@@ -256,6 +257,46 @@ TEST_F(Form1Fixture, ExitAnsweredYesSavesTheSevenValuesAndEnds)
     EXPECT_EQ(read("KoTeBu", "Gaming"), "ON");
     EXPECT_EQ(read("KoTeBu", "EventFlags"), "0") << "only the seven heroine values are saved";
     EXPECT_EQ(read("KoTeBu2", "KotebuYear"), "99") << "the other game was touched";
+}
+
+// A save that fails (a full disk, a read-only folder) keeps the day: the
+// player may go back to the game, try again once the disk is mended, or end
+// without the save, and then the exit status says it was not saved.
+TEST_F(Form1Fixture, ExitThatCannotSaveOffersRetryBackAndEndUnsaved)
+{
+    const QByteArray file = "[KoTeBu]\r\nKotebuYear=0\r\n";
+    sandbox.writeFile("KTBSP.INI", file);
+    ASSERT_TRUE(QDir(sandbox.dir()).mkdir("KTBSP.$$$")); // the save cannot be made
+    game().Year = 7;
+
+    sandbox.boxes.answers = {MessageResult::Yes, MessageResult::Retry, MessageResult::Back};
+    form.EndGame();
+    ASSERT_EQ(sandbox.boxes.asked.size(), 3u);
+    const MessageRequest &failed = sandbox.boxes.asked[1];
+    EXPECT_TRUE(failed.text.startsWith(QStringLiteral("KTBSP.INI を保存できませんでした")));
+    EXPECT_EQ(failed.buttons, MessageButtons::RetryBackEnd);
+    EXPECT_EQ(failed.defaultButton, MessageResult::Retry);
+    EXPECT_TRUE(sandbox.exit.codes.empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(sandbox.readFile("KTBSP.INI"), file);
+
+    sandbox.boxes.answers = {MessageResult::Yes, MessageResult::End};
+    EXPECT_THROW(form.EndGame(), ProgramEnded);
+    EXPECT_EQ(sandbox.exit.codes, std::vector<int>{1});
+    EXPECT_EQ(sandbox.readFile("KTBSP.INI"), file);
+    QApplication::restoreOverrideCursor();
+
+    // Space freed while the question waits: the retry saves and ends well.
+    sandbox.exit.codes.clear();
+    sandbox.boxes.answers = {MessageResult::Yes, MessageResult::Retry};
+    sandbox.boxes.onAsk = [&](const MessageRequest &request) {
+        if (request.buttons == MessageButtons::RetryBackEnd)
+            QDir(sandbox.dir()).rmdir("KTBSP.$$$");
+    };
+    EXPECT_THROW(form.EndGame(), ProgramEnded);
+    QApplication::restoreOverrideCursor();
+    EXPECT_EQ(sandbox.exit.codes, std::vector<int>{0});
+    EXPECT_EQ(ReadIni("KTBSP", "KoTeBu", "KotebuYear").value_or(""), "7");
 }
 
 TEST_F(Form1Fixture, CloseFromTheProgramIsRefusedSilently)

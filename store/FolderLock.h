@@ -1,0 +1,23 @@
+#pragma once
+
+namespace kotebu {
+
+// Keeps a second copy of the game out of the game folder (the working
+// directory) while this one runs: two copies would each save their own day
+// over the other's. A second start shows its message and ends the program
+// without touching either INI file. The lock is a kernel lock on
+// "KTBSP.lock" in the folder, so a copy that crashed leaves nothing stuck. A
+// folder the lock file cannot be made in is played without it (its saves
+// fail with their own message).
+class FolderLock {
+public:
+    FolderLock();
+    ~FolderLock();
+    FolderLock(const FolderLock &) = delete;
+    FolderLock &operator=(const FolderLock &) = delete;
+
+private:
+    int m_handle = -1;
+};
+
+} // namespace kotebu
