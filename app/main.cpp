@@ -3,6 +3,7 @@
 #include "Forms.h"
 #include "Main.h"
 #include "Pictures.h"
+#include "SessionEnd.h"
 #include "Sound.h"
 #include "WidgetPlatform.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     kotebu::installJapaneseFonts();
     kotebu::installSound();
     const kotebu::FolderLock folderLock;
+    kotebu::installSessionEndHandler();
 
     // Main returns only when the ending window was closed by its frame: the
     // main window stays until the player ends the day from it.

@@ -59,6 +59,7 @@ public:
     void closeMidi() override;
     int midiPositionSixteenths() const override;
     bool playWave(const QString &path) override;
+    bool hasOutput() override { return ensureOutput(); }
     void stopWave() override;
     QString lastError() const override { return m_lastError; }
 

@@ -23,6 +23,7 @@ public:
     bool playWave(const QString &) override { return false; }
     void stopWave() override {}
     QString lastError() const override { return QStringLiteral("There is no sound output."); }
+    bool hasOutput() override { return false; }
 };
 
 SilentSound silent;
@@ -120,7 +121,9 @@ void sndPlaySound(const QString &fileName, int flags)
     // Every sound is asynchronous here; WaveAsync is what the game always
     // asks for. A new sound replaces the playing one, even when it fails.
     const bool played = sound().playWave(fileName);
-    if (!played && !(flags & WaveNoDefault))
+    // The fallback is for a file that cannot be played while sound works;
+    // a machine with no sound output at all stays silent.
+    if (!played && !(flags & WaveNoDefault) && sound().hasOutput())
         playDefaultSound();
 }
 

@@ -34,6 +34,9 @@ public:
     virtual void stopWave() = 0;
     // A short text saying why the last open or play failed, for the trace.
     virtual QString lastError() const { return {}; }
+    // False when there is no audio output at all: every sound is then silent,
+    // the desktop's default sound included.
+    virtual bool hasOutput() { return true; }
 };
 
 // The sound system of the running program: silent until installSound() or a
@@ -55,7 +58,8 @@ void StopMidi();
 QString StatusMidiPosition();
 
 // A wave sound, asynchronous; flags as in WaveFlags. Without WaveNoDefault a
-// file that cannot be played gives the desktop's default sound (a beep).
+// file that cannot be played gives the desktop's default sound (a beep),
+// unless there is no sound output at all: then the game stays silent.
 void sndPlaySound(const QString &fileName, int flags);
 
 // What plays when a wave cannot be played and the flags allow a fallback:

@@ -434,6 +434,7 @@ TEST(DeviceSound, NoAudioDeviceMeansSilenceNotFailure)
     PlayMidi("Megami.mid");
     EXPECT_EQ(StatusMidiPosition(), QString());
     sndPlaySound("QZDEMO.WAV", WaveAsync | WaveNoDefault);
+    sndPlaySound("QZDEMO.WAV", WaveAsync); // the logo's call: no beep without a device
     EXPECT_FALSE(device.deviceOpen());
     EXPECT_FALSE(device.outputRunning());
     EXPECT_EQ(beeps, 0);
