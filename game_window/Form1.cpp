@@ -340,7 +340,9 @@ bool Form1::handleImage1Event(QEvent *event)
     case QEvent::MouseButtonRelease: {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::RightButton)
-            ui->PoPM->popup(mouse->globalPosition().toPoint(), ui->ChrSt);
+            // The menu's corner at the pointer; ChrSt is its default (bold)
+            // item, not the one placed under the pointer.
+            ui->PoPM->popup(mouse->globalPosition().toPoint());
         return false;
     }
     case QEvent::MouseButtonDblClick:

@@ -136,6 +136,9 @@ TEST_P(PopupMenuTest, CharacterStatusIsEnabledOnlyAfterAFightWithFullInformation
     ASSERT_TRUE(popup->isVisible());
     EXPECT_EQ(action("ChrSt")->isEnabled(), row.enabled);
     EXPECT_EQ(popup->defaultAction(), action("ChrSt"));
+    // Opened with its corner at the pointer (the screen is large enough here
+    // for Qt to leave it there).
+    EXPECT_EQ(popup->pos(), image1->mapToGlobal(QPoint(20, 20)));
     popup->hide();
 }
 
