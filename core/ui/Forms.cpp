@@ -6,19 +6,72 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QEvent>
+#include <QTimer>
 #include <QWidget>
 
 
 namespace kotebu {
 
+namespace {
+
+// Before a window is first shown it has no frame, so it can only be centred
+// by its client area. Once the window manager has framed it (its outer size
+// differs from the inner one), it is centred again by the outer size, once;
+// a window manager that never frames it leaves the first placement.
+class CentreWhenFramed final : public QObject {
+public:
+    explicit CentreWhenFramed(QWidget *window) : QObject(window), m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Show:
+            // The frame arrives shortly after the window maps, or never.
+            QTimer::singleShot(2000, this, [this] { deleteLater(); });
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowActivate:
+            if (m_window->isVisible() && m_window->frameGeometry().size() != m_window->size()) {
+                const QPointF at = centeredPosition(screen().size(), m_window->frameGeometry().size());
+                m_window->removeEventFilter(this);
+                m_window->move(static_cast<int>(at.x()), static_cast<int>(at.y()));
+                deleteLater();
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+};
+
+} // namespace
+
 void CenterForm(QWidget *window)
 {
+    // Wayland leaves placement to the compositor; a program cannot place its
+    // own windows there.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
     const QRect frame = window->frameGeometry();
-    const QSize outer = frame.isValid() && frame.size() != QSize(0, 0) ? frame.size() : window->size();
-    const QPointF at = centeredPosition(screen().size(), outer);
+    const bool framed = window->isVisible() && frame.size() != window->size();
+    const QPointF at = centeredPosition(screen().size(), framed ? frame.size() : window->size());
     // The widget takes whole pixels; truncation toward zero keeps a window
     // larger than the screen at its negative position.
     window->move(static_cast<int>(at.x()), static_cast<int>(at.y()));
+    if (!framed && !window->isVisible() && !window->property("centredWhenFramed").toBool()) {
+        window->setProperty("centredWhenFramed", true);
+        new CentreWhenFramed(window);
+    }
 }
 
 QString displayText(const QString &gameText)
