@@ -12,7 +12,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDrag>
+#include <QCursor>
+#include <QKeyEvent>
 #include <QFont>
 #include <QIcon>
 #include <QLayout>
@@ -275,20 +276,49 @@ void Form1::careItemDropped(int item)
 
 void Form1::startCareDrag(int item)
 {
-    auto *data = new QMimeData;
-    data->setData(QString::fromLatin1(careItemMimeType), QByteArray::number(item));
-    auto *drag = new QDrag(Image2[item]);
-    drag->setMimeData(data);
-    if (!m_dragIcons[item].isNull()) {
-        drag->setPixmap(m_dragIcons[item]);
-        drag->setHotSpot(QPoint(m_dragIcons[item].width() / 2, m_dragIcons[item].height() / 2));
-    }
-    // The item itself never moves: a drop anywhere but the heroine leaves it in place.
-    drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+    // The drag stays inside this window and runs on the ordinary event queue:
+    // a system drag would run a loop of its own and hold the day clock until
+    // the drop. The pointer itself becomes the item's picture.
+    m_draggedItem = item;
+    const QPixmap &icon = m_dragIcons[item];
+    if (icon.isNull())
+        QApplication::setOverrideCursor(Qt::ClosedHandCursor);
+    else
+        QApplication::setOverrideCursor(QCursor(icon, icon.width() / 2, icon.height() / 2));
+    // The release may come to any widget (the item hides when the morning
+    // comes during the drag), so it is watched for application-wide.
+    qApp->installEventFilter(this);
+}
+
+void Form1::finishCareDrag(QPoint globalPosition, bool dropped)
+{
+    const int item = m_draggedItem;
+    m_draggedItem = -1;
+    qApp->removeEventFilter(this);
+    QApplication::restoreOverrideCursor();
+    // The item itself never moves: a release anywhere but the heroine leaves
+    // everything as it was.
+    if (dropped && ui->Image1->isVisible() && ui->Image1->rect().contains(ui->Image1->mapFromGlobal(globalPosition)))
+        careItemDropped(item);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (m_draggedItem >= 0) {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton) {
+                finishCareDrag(mouse->globalPosition().toPoint(), true);
+                return true;
+            }
+        }
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            finishCareDrag({}, false);
+            return true;
+        }
+        if (event->type() == QEvent::ApplicationDeactivate)
+            finishCareDrag({}, false);
+    }
     if (watched == ui->Image1)
         return handleImage1Event(event);
     if (watched == ui->Image3)

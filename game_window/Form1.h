@@ -77,6 +77,7 @@ private:
     void showAbout();
     void updatePopupMenu();
     void startCareDrag(int item);
+    void finishCareDrag(QPoint globalPosition, bool dropped);
     bool handleImage1Event(QEvent *event);
     bool handleCareItemEvent(int item, QEvent *event);
     bool handlePauseIconEvent(QEvent *event);
@@ -87,6 +88,7 @@ private:
     QTimer m_timer1;
     QPoint m_pressAt;
     int m_pressedItem = -1;
+    int m_draggedItem = -1; // the item under the pointer while the button is held
 };
 
 } // namespace kotebu
