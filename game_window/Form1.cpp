@@ -13,18 +13,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QKeyEvent>
 #include <QFont>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLayout>
-#include <QMimeData>
 #include <QMouseEvent>
 
 #include <algorithm>
 
 namespace kotebu {
 
-const char *const Form1::careItemMimeType = "application/x-kotebu-care-item";
 
 namespace {
 
@@ -329,44 +327,9 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-namespace {
-
-// The item index a drag carries, or -1 when it is not one of ours.
-int draggedCareItem(const QMimeData *data)
-{
-    const QString type = QString::fromLatin1(Form1::careItemMimeType);
-    if (!data || !data->hasFormat(type))
-        return -1;
-    bool ok = false;
-    const int item = data->data(type).toInt(&ok);
-    return ok ? item : -1;
-}
-
-} // namespace
-
 bool Form1::handleImage1Event(QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (draggedCareItem(drag->mimeData()) >= 0)
-            drag->acceptProposedAction();
-        else
-            drag->ignore();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto *drop = static_cast<QDropEvent *>(event);
-        const int item = draggedCareItem(drop->mimeData());
-        if (item < 0) {
-            drop->ignore();
-            return true;
-        }
-        drop->acceptProposedAction();
-        careItemDropped(item);
-        return true;
-    }
     case QEvent::MouseButtonRelease: {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::RightButton)

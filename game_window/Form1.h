@@ -61,9 +61,6 @@ public:
     // A care item dropped on the heroine's picture.
     void careItemDropped(int item);
 
-    // The MIME type of a care item being dragged; its data is the item index.
-    static const char *const careItemMimeType;
-
     QLabel *image1() const;
     QMenu *popupMenu() const;
     QTimer *dayClock() { return &m_timer1; }

@@ -3,8 +3,6 @@
 #include "GameState.h"
 #include "Platform.h"
 
-#include <QFile>
-
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>

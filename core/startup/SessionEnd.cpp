@@ -26,9 +26,7 @@ void onSignal(int)
     [[maybe_unused]] const auto written = ::write(wakePipe[1], &byte, 1);
 }
 
-} // namespace
-
-void endSession()
+[[noreturn]] void endSession()
 {
     const GameState &state = game();
     // GameRunning is set once the day's state is loaded and cleared when the
@@ -37,6 +35,8 @@ void endSession()
         endProgram(SaveDay(state) ? 0 : 1);
     endProgram(0);
 }
+
+} // namespace
 
 void installSessionEndHandler()
 {

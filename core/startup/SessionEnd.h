@@ -11,7 +11,4 @@ namespace kotebu {
 // writes nothing. Call once, after the QApplication exists.
 void installSessionEndHandler();
 
-// What the handler does on the user-interface thread, for tests.
-[[noreturn]] void endSession();
-
 } // namespace kotebu

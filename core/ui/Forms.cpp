@@ -3,10 +3,10 @@
 #include "CenterForm.h"
 #include "Platform.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QEvent>
 #include <QTimer>
 #include <QWidget>
 

@@ -3,8 +3,8 @@
 #include "FileNames.h"
 
 #include <QFile>
-#include <QIcon>
 #include <QFileInfo>
+#include <QIcon>
 #include <QImageReader>
 
 namespace kotebu {
