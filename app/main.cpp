@@ -14,6 +14,10 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KoTeBu Special Pack"));
+    QApplication::setApplicationVersion(QStringLiteral(KOTEBU_VERSION));
+    // Wayland compositors find the window's desktop entry, and with it the
+    // icon and the name, by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KOTEBU_APP_ID));
     QApplication::setWindowIcon(QIcon(kotebu::pictures::applicationIcon()));
     // The game ends only through its own Exit or ending window; a window
     // hiding between two steps of the start-up must not end it.
