@@ -8,6 +8,8 @@ kotebu_packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho
 )
 kotebu_test_packages=(googletest libgtest-dev libgmock-dev)
+# The Debian package test: CPack looks up the libraries with dpkg-shlibdeps.
+kotebu_test_packages+=(dpkg-dev lintian appstream desktop-file-utils)
 
 ensure_packages() {
     local missing=()
