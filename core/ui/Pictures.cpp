@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
 
@@ -11,9 +12,22 @@ namespace kotebu {
 
 namespace {
 
+// On a screen with two device pixels to the point (or between one and two)
+// the double-size drawing is shown, so pictures stay as sharp as the text.
+// Qt looks for "@2x" files only through QIcon, not when a pixmap is loaded by
+// name, so the twin is picked here; its pixel ratio keeps every label, frame
+// and pointer at the picture's size in points.
 QPixmap resource(const QString &name)
 {
-    return QPixmap(QStringLiteral(":/pictures/") + name + QStringLiteral(".png"));
+    const QString path = QStringLiteral(":/pictures/") + name;
+    if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0) {
+        QPixmap twice(path + QStringLiteral("@2x.png"));
+        if (!twice.isNull()) {
+            twice.setDevicePixelRatio(2.0);
+            return twice;
+        }
+    }
+    return QPixmap(path + QStringLiteral(".png"));
 }
 
 // Monster pictures are about 300 pixels wide and shown in a 153-pixel square;

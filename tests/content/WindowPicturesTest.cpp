@@ -2,6 +2,7 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QSet>
@@ -23,6 +24,9 @@ struct WindowPicture {
     // Pictures laid over another picture or a black window must not bring a
     // box of their own with them.
     bool seeThroughCorners = false;
+    // Shown from a double-size twin on a screen of two device pixels to the
+    // point; the program icon is drawn at 256 for any title bar and has none.
+    bool doubleSizeTwin = true;
 };
 
 void PrintTo(const WindowPicture &p, std::ostream *os) { *os << p.name; }
@@ -55,7 +59,7 @@ std::vector<WindowPicture> windowPictures()
         {"story_1", [] { return storyPage(1); }, {264, 314}},
         {"story_2", [] { return storyPage(2); }, {264, 314}},
         {"story_overlay", [] { return storyOverlay(); }, {96, 33}, true},
-        {"application_icon", [] { return applicationIcon(); }, {256, 256}, true},
+        {"application_icon", [] { return applicationIcon(); }, {256, 256}, true, false},
     };
     for (int item = 0; item < 5; ++item)
         rows.push_back({"care_" + std::to_string(item), [item] { return careItem(item); }, {32, 32}, true});
@@ -85,11 +89,17 @@ class SeeThroughPictureTest : public ::testing::TestWithParam<WindowPicture> {};
 
 } // namespace
 
+// The suite runs once more at QT_SCALE_FACTOR=2 (WindowPictures_at_scale_2),
+// where each picture must come as its twin of exactly twice the pixels and
+// still take its size in points.
 TEST_P(WindowPictureTest, LoadsAtItsExactSize)
 {
     const QPixmap pixmap = GetParam().load();
     ASSERT_FALSE(pixmap.isNull());
-    EXPECT_EQ(pixmap.size(), GetParam().size);
+    EXPECT_EQ(pixmap.deviceIndependentSize().toSize(), GetParam().size);
+    const qreal ratio = GetParam().doubleSizeTwin && qGuiApp->devicePixelRatio() > 1.0 ? 2.0 : 1.0;
+    EXPECT_EQ(pixmap.devicePixelRatio(), ratio);
+    EXPECT_EQ(pixmap.size(), GetParam().size * ratio);
 }
 
 // A flat stand-in of one or two colours must never ship again in place of a
