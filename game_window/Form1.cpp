@@ -279,10 +279,14 @@ void Form1::startCareDrag(int item)
     // the drop. The pointer itself becomes the item's picture.
     m_draggedItem = item;
     const QPixmap &icon = m_dragIcons[item];
-    if (icon.isNull())
+    if (icon.isNull()) {
         QApplication::setOverrideCursor(Qt::ClosedHandCursor);
-    else
-        QApplication::setOverrideCursor(QCursor(icon, icon.width() / 2, icon.height() / 2));
+    } else {
+        // The hot spot is in points: a double-size picture has twice the
+        // pixels but the same centre.
+        const QSize points = icon.deviceIndependentSize().toSize();
+        QApplication::setOverrideCursor(QCursor(icon, points.width() / 2, points.height() / 2));
+    }
     // The release may come to any widget (the item hides when the morning
     // comes during the drag), so it is watched for application-wide.
     qApp->installEventFilter(this);
