@@ -282,10 +282,15 @@ void Form1::startCareDrag(int item)
     if (icon.isNull()) {
         QApplication::setOverrideCursor(Qt::ClosedHandCursor);
     } else {
-        // The hot spot is in points: a double-size picture has twice the
-        // pixels but the same centre.
+        // The hot spot is in points, as Qt takes it: a double-size picture
+        // has twice the pixels but the same centre. Qt's X11 backend hands it
+        // to the server as pixels of the picture unchanged, so there it is
+        // given in those (seen with Qt 6.4 at QT_SCALE_FACTOR=2).
         const QSize points = icon.deviceIndependentSize().toSize();
-        QApplication::setOverrideCursor(QCursor(icon, points.width() / 2, points.height() / 2));
+        QPoint centre(points.width() / 2, points.height() / 2);
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+            centre = (QPointF(centre) * icon.devicePixelRatio()).toPoint();
+        QApplication::setOverrideCursor(QCursor(icon, centre.x(), centre.y()));
     }
     // The release may come to any widget (the item hides when the morning
     // comes during the drag), so it is watched for application-wide.
