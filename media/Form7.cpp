@@ -55,7 +55,7 @@ Form7::Form7(QWidget *parent)
     CenterForm(this);
     m_timer1.start(400);
     m_timer2.start(300);
-    PlayMidi(QStringLiteral("Megami.mid"));
+    PlayMidi(themeFileName());
 }
 
 Form7::~Form7() = default;

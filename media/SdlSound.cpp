@@ -2,7 +2,9 @@
 
 #include "FileNames.h"
 #include "MidiFile.h"
+#include "ThemeScore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -10,6 +12,7 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <mutex>
 
@@ -27,11 +30,15 @@ constexpr std::size_t MaxConvertedWaveBytes = 256u * 1024 * 1024;
 // theme's loudest chords already touch full scale with the small GM font.
 constexpr double SynthGain = 0.6;
 
-// A SoundFont this large is loaded preset by preset as the theme asks for
-// them, so a 145 MB font does not cost 145 MB of memory for a dozen
-// instruments. Small fonts are loaded whole, so the audio thread never reads
-// the disk.
+// A SoundFont this large is loaded preset by preset, so a 148 MB font does
+// not cost 148 MB of memory for the theme's seven instruments. The presets a
+// theme uses are loaded and pinned before it plays (see pinPresets), so the
+// audio thread never reads them from the disk. Small fonts are loaded whole.
 constexpr qint64 LoadOnDemandBytes = 32 * 1024 * 1024;
+
+// How long the theme's last notes may ring after its end before the output
+// counts it as over (and may pause, which would cut them).
+constexpr double ThemeTailSeconds = 2.0;
 
 // How often a running output checks whether it can pause.
 constexpr int IdleCheckMs = 500;
@@ -51,7 +58,7 @@ void silenceFluidLog()
 
 } // namespace
 
-SdlSound::LoadedSynth SdlSound::loadSynth()
+SdlSound::LoadedSynth SdlSound::loadSynth(const QString &theme)
 {
     silenceFluidLog();
     LoadedSynth loaded;
@@ -67,14 +74,12 @@ SdlSound::LoadedSynth SdlSound::loadSynth()
     }
     fluid_settings_setnum(settings, "synth.sample-rate", SampleRate);
     fluid_settings_setnum(settings, "synth.gain", SynthGain);
-    // The theme's ticks advance with the audio actually rendered, so the
-    // words shown follow what is heard, not the wall clock.
-    fluid_settings_setstr(settings, "player.timing-source", "sample");
     if (QFileInfo(font).size() > LoadOnDemandBytes)
         fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
 
     fluid_synth_t *synth = new_fluid_synth(settings);
-    if (!synth || fluid_synth_sfload(synth, QFile::encodeName(font).constData(), 1) == FLUID_FAILED) {
+    const int fontId = synth ? fluid_synth_sfload(synth, QFile::encodeName(font).constData(), 1) : FLUID_FAILED;
+    if (fontId == FLUID_FAILED) {
         if (synth)
             delete_fluid_synth(synth);
         delete_fluid_settings(settings);
@@ -83,7 +88,34 @@ SdlSound::LoadedSynth SdlSound::loadSynth()
     }
     loaded.settings = settings;
     loaded.synth = synth;
+    loaded.fontId = fontId;
+    // The theme the game will sing: its instruments are read now, on this
+    // thread, rather than when its first notes are due.
+    const std::optional<MidiFile> song = theme.isEmpty()
+        ? std::nullopt
+        : readMidi(readSmallFile(findFileNoCase(theme), MaxMidiBytes));
+    pinPresets(loaded, song ? ThemeScore(*song, SampleRate).presets() : ThemeScore().presets());
     return loaded;
+}
+
+void SdlSound::pinPresets(LoadedSynth &loaded, const std::vector<ThemeScore::Preset> &presets)
+{
+    for (const ThemeScore::Preset &preset : presets) {
+        if (std::find(loaded.pinned.begin(), loaded.pinned.end(), preset) != loaded.pinned.end())
+            continue;
+        loaded.pinned.push_back(preset);
+        // The same fallbacks the synthesiser takes when a font lacks the
+        // preset asked for: another kit, or the program in bank 0, or piano.
+        std::vector<std::pair<int, int>> tries{{preset.bank, preset.program}};
+        if (preset.drums)
+            tries.push_back({preset.bank, 0});
+        else
+            tries.insert(tries.end(), {{0, preset.program}, {0, 0}});
+        for (const auto &[bank, program] : tries) {
+            if (fluid_synth_pin_preset(loaded.synth, loaded.fontId, bank, program) == FLUID_OK)
+                break;
+        }
+    }
 }
 
 QStringList soundFontCandidates()
@@ -205,26 +237,21 @@ void SdlSound::shutdown()
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         m_sdlAudioStarted = false;
     }
-    if (m_player) {
-        fluid_player_stop(m_player);
-        delete_fluid_player(m_player);
-        m_player = nullptr;
-    }
+    m_themeOpen = false;
+    m_score = ThemeScore();
+    m_themeDone = true;
+    auto release = [](LoadedSynth &loaded) {
+        if (loaded.synth)
+            delete_fluid_synth(loaded.synth);
+        if (loaded.settings)
+            delete_fluid_settings(loaded.settings);
+        loaded = LoadedSynth();
+    };
     if (m_synthLoading.valid()) {
-        const LoadedSynth unused = m_synthLoading.get();
-        if (unused.synth)
-            delete_fluid_synth(unused.synth);
-        if (unused.settings)
-            delete_fluid_settings(unused.settings);
+        LoadedSynth unused = m_synthLoading.get();
+        release(unused);
     }
-    if (m_synth) {
-        delete_fluid_synth(m_synth);
-        m_synth = nullptr;
-    }
-    if (m_settings) {
-        delete_fluid_settings(m_settings);
-        m_settings = nullptr;
-    }
+    release(m_loaded);
     m_wave.clear();
     m_wavePos = 0;
 }
@@ -270,29 +297,28 @@ bool SdlSound::ensureOutput()
     return true;
 }
 
-void SdlSound::preloadSynth()
+void SdlSound::preloadSynth(const QString &theme)
 {
-    if (m_synth || m_synthTried || m_synthLoading.valid())
+    if (m_loaded.synth || m_synthTried || m_synthLoading.valid())
         return;
-    m_synthLoading = std::async(std::launch::async, &loadSynth);
+    m_synthLoading = std::async(std::launch::async, &loadSynth, theme);
 }
 
 bool SdlSound::ensureSynth()
 {
-    if (m_synth)
+    if (m_loaded.synth)
         return true;
     if (m_synthTried)
         return false;
     m_synthTried = true;
 
-    LoadedSynth loaded = m_synthLoading.valid() ? m_synthLoading.get() : loadSynth();
+    LoadedSynth loaded = m_synthLoading.valid() ? m_synthLoading.get() : loadSynth({});
     if (!loaded.synth) {
         m_lastError = loaded.error;
         return false;
     }
     DeviceLock lock(m_device);
-    m_settings = loaded.settings;
-    m_synth = loaded.synth;
+    m_loaded = std::move(loaded);
     return true;
 }
 
@@ -326,9 +352,7 @@ void SdlSound::pauseIfIdle()
 
 bool SdlSound::themeFinished() const
 {
-    // fluid_player_get_status reads an atomic; the player object itself only
-    // changes on this thread.
-    return !m_player || fluid_player_get_status(m_player) != FLUID_PLAYER_PLAYING;
+    return !m_themeOpen || m_themeDone.load();
 }
 
 bool SdlSound::openAndPlayMidi(const QString &path)
@@ -341,35 +365,27 @@ bool SdlSound::openAndPlayMidi(const QString &path)
         m_lastError = QStringLiteral("The theme file was not found.");
         return false;
     }
-    // Read here rather than by the player, which would read the disk on the
-    // audio thread; the header also gives the division for the position.
-    const QByteArray bytes = readSmallFile(found, MaxMidiBytes);
-    const MidiHeader header = readMidiHeader(bytes);
-    if (!header.valid) {
+    // Read and laid out here, so the audio thread only walks the result.
+    const std::optional<MidiFile> song = readMidi(readSmallFile(found, MaxMidiBytes));
+    if (!song) {
         m_lastError = QStringLiteral("The theme file is not a MIDI file.");
         return false;
     }
+    ThemeScore score(*song, SampleRate);
     if (!ensureOutput() || !ensureSynth())
         return false;
+    // Instruments the preloaded theme did not use (another theme file, say)
+    // are read now, before the first note needs them.
+    pinPresets(m_loaded, score.presets());
 
     {
         DeviceLock lock(m_device);
-        m_player = new_fluid_player(m_synth);
-        if (m_player) {
-            fluid_player_set_tick_callback(m_player, &SdlSound::tickCallback, this);
-            if (fluid_player_add_mem(m_player, bytes.constData(), std::size_t(bytes.size())) != FLUID_OK
-                || fluid_player_play(m_player) != FLUID_OK) {
-                delete_fluid_player(m_player);
-                m_player = nullptr;
-            }
-        }
-        m_division = header.division;
+        std::swap(m_score, score);
+        m_nextMessage = 0;
+        m_themeFrame = 0;
         m_tick.store(0, std::memory_order_relaxed);
-        m_totalTicks = 0;
-    }
-    if (!m_player) {
-        m_lastError = QStringLiteral("The player could not start.");
-        return false;
+        m_themeDone.store(false);
+        m_themeOpen = true;
     }
     resumeOutput();
     return true;
@@ -377,16 +393,16 @@ bool SdlSound::openAndPlayMidi(const QString &path)
 
 void SdlSound::closeMidi()
 {
-    if (!m_player)
+    if (!m_themeOpen)
         return;
+    ThemeScore old;
     {
         DeviceLock lock(m_device);
-        fluid_player_stop(m_player);
-        delete_fluid_player(m_player);
-        m_player = nullptr;
-        // Stopping the player leaves notes ringing; the theme ends now.
-        fluid_synth_all_sounds_off(m_synth, -1);
-        m_division = 0;
+        std::swap(m_score, old);
+        m_themeOpen = false;
+        m_themeDone.store(true);
+        // The theme ends now, ringing notes included.
+        fluid_synth_all_sounds_off(m_loaded.synth, -1);
         m_tick.store(0, std::memory_order_relaxed);
     }
     pauseIfIdle();
@@ -394,9 +410,9 @@ void SdlSound::closeMidi()
 
 int SdlSound::midiPositionSixteenths() const
 {
-    if (!m_player)
+    if (!m_themeOpen)
         return -1;
-    return ticksToSixteenths(m_tick.load(std::memory_order_relaxed), m_division);
+    return ticksToSixteenths(m_tick.load(std::memory_order_relaxed), m_score.division());
 }
 
 void SdlSound::replaceWave(std::vector<float> &samples)
@@ -450,30 +466,76 @@ void SdlSound::renderOffline(float *out, int frames)
 
 void SdlSound::audioCallback(void *self, std::uint8_t *stream, int bytes)
 {
-    static_cast<SdlSound *>(self)->render(reinterpret_cast<float *>(stream),
-                                          bytes / int(sizeof(float) * Channels));
+    auto *sound = static_cast<SdlSound *>(self);
+    const auto start = std::chrono::steady_clock::now();
+    sound->render(reinterpret_cast<float *>(stream), bytes / int(sizeof(float) * Channels));
+    const std::int64_t spent = std::chrono::nanoseconds(std::chrono::steady_clock::now() - start).count();
+    if (spent > sound->m_worstCallbackNs.load(std::memory_order_relaxed))
+        sound->m_worstCallbackNs.store(spent, std::memory_order_relaxed);
 }
 
-int SdlSound::tickCallback(void *self, int tick)
+void SdlSound::sendMessage(const ThemeScore::Message &message)
 {
-    auto *sound = static_cast<SdlSound *>(self);
-    // The total is a walk over every event: take it once, after the player
-    // has loaded the file (which happens on its first callback).
-    if (sound->m_totalTicks <= 0 && sound->m_player)
-        sound->m_totalTicks = fluid_player_get_total_ticks(sound->m_player);
-    // Past the last event the player keeps counting while the notes decay;
-    // the song's position stays at its end.
-    if (sound->m_totalTicks > 0)
-        tick = std::min(tick, sound->m_totalTicks);
-    sound->m_tick.store(tick, std::memory_order_relaxed);
-    return FLUID_OK;
+    fluid_synth_t *synth = m_loaded.synth;
+    const int channel = message.status & 0x0F;
+    switch (message.status & 0xF0) {
+    case 0x80:
+        fluid_synth_noteoff(synth, channel, message.data1);
+        break;
+    case 0x90:
+        // A note-on of velocity 0 is a note-off; FluidSynth takes it as one.
+        fluid_synth_noteon(synth, channel, message.data1, message.data2);
+        break;
+    case 0xA0:
+        fluid_synth_key_pressure(synth, channel, message.data1, message.data2);
+        break;
+    case 0xB0:
+        fluid_synth_cc(synth, channel, message.data1, message.data2);
+        break;
+    case 0xC0:
+        fluid_synth_program_change(synth, channel, message.data1);
+        break;
+    case 0xD0:
+        fluid_synth_channel_pressure(synth, channel, message.data1);
+        break;
+    case 0xE0:
+        fluid_synth_pitch_bend(synth, channel, message.data1 | (message.data2 << 7));
+        break;
+    case 0xF0:
+        fluid_synth_sysex(synth, m_score.sysex().data() + message.sysexAt, int(message.sysexLength),
+                          nullptr, nullptr, nullptr, 0);
+        break;
+    }
+}
+
+void SdlSound::renderTheme(float *out, int frames)
+{
+    const auto &messages = m_score.messages();
+    int done = 0;
+    while (done < frames) {
+        while (m_nextMessage < messages.size() && messages[m_nextMessage].frame <= m_themeFrame)
+            sendMessage(messages[m_nextMessage++]);
+        // Up to the next message, so each one sounds at its own frame.
+        int now = frames - done;
+        if (m_nextMessage < messages.size())
+            now = int(std::min<std::int64_t>(now, messages[m_nextMessage].frame - m_themeFrame));
+        float *at = out + std::size_t(done) * Channels;
+        fluid_synth_write_float(m_loaded.synth, now, at, 0, Channels, at, 1, Channels);
+        done += now;
+        m_themeFrame += now;
+    }
+    m_tick.store(int(m_score.tickAt(m_themeFrame)), std::memory_order_relaxed);
+    if (m_themeFrame >= m_score.endFrame() + std::int64_t(ThemeTailSeconds * SampleRate))
+        m_themeDone.store(true);
 }
 
 void SdlSound::render(float *out, int frames)
 {
     const std::size_t count = std::size_t(frames) * Channels;
-    if (m_synth)
-        fluid_synth_write_float(m_synth, frames, out, 0, Channels, out, 1, Channels);
+    if (m_themeOpen && !m_themeDone.load(std::memory_order_relaxed))
+        renderTheme(out, frames);
+    else if (m_loaded.synth)
+        fluid_synth_write_float(m_loaded.synth, frames, out, 0, Channels, out, 1, Channels);
     else
         std::fill(out, out + count, 0.0f);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Sound.h"
+#include "ThemeScore.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,7 +15,6 @@
 
 struct _fluid_hashtable_t;
 struct _fluid_synth_t;
-struct _fluid_player_t;
 
 namespace kotebu {
 
@@ -32,8 +32,8 @@ QString findSoundFont(const QStringList &candidates = soundFontCandidates());
 // SDL understands.
 bool loadWaveFile(const QString &path, std::vector<float> &samples);
 
-// The real sound: one SDL audio device whose callback renders the theme with
-// FluidSynth and mixes one wave voice on top. Nothing is opened until the
+// The real sound: one SDL audio device whose callback plays the theme's
+// messages into FluidSynth, renders it and mixes one wave voice on top. Nothing is opened until the
 // first sound, so the game starts as fast without sound as with it. The
 // device is paused whenever nothing sounds, so an idle game costs no CPU.
 //
@@ -70,14 +70,22 @@ public:
     // True while the output runs (for a device: not paused).
     bool outputRunning() const { return m_running; }
     bool deviceOpen() const { return m_device != 0; }
-    // True once the open theme has played to its end (or was never open).
+    // True once the open theme has played to its end and its last notes have
+    // died away (or when none is open).
     bool themeFinished() const;
     // The theme's position in ticks as last published by the renderer.
     int themeTick() const { return m_tick.load(std::memory_order_relaxed); }
 
     // Starts loading the SoundFont on a thread of its own, so the first theme
     // starts without a pause; the first PlayMidi waits for it if need be.
-    void preloadSynth();
+    // When `theme` names a MIDI file, the instruments it uses are brought into
+    // memory there too, so the audio thread never reads them from the disk.
+    void preloadSynth(const QString &theme = {});
+
+    // The longest the device's thread has spent in one callback since the
+    // last reset, in nanoseconds (for the benchmarks).
+    std::int64_t worstCallbackNanoseconds() const { return m_worstCallbackNs.load(); }
+    void resetCallbackTimes() { m_worstCallbackNs.store(0); }
 
     // Pauses the output when neither the theme nor a wave still sounds. A
     // short timer calls this while the output runs.
@@ -92,13 +100,17 @@ private:
     struct LoadedSynth {
         _fluid_hashtable_t *settings = nullptr;
         _fluid_synth_t *synth = nullptr;
+        int fontId = -1;
+        std::vector<ThemeScore::Preset> pinned;
         QString error;
     };
-    static LoadedSynth loadSynth();
+    static LoadedSynth loadSynth(const QString &theme);
+    static void pinPresets(LoadedSynth &loaded, const std::vector<ThemeScore::Preset> &presets);
     static void audioCallback(void *self, std::uint8_t *stream, int bytes);
-    static int tickCallback(void *self, int tick);
 
     void render(float *out, int frames);
+    void renderTheme(float *out, int frames);
+    void sendMessage(const ThemeScore::Message &message);
     bool ensureOutput();
     bool ensureSynth();
     void resumeOutput();
@@ -115,13 +127,17 @@ private:
 
     bool m_synthTried = false;
     std::future<LoadedSynth> m_synthLoading;
-    _fluid_hashtable_t *m_settings = nullptr;
-    _fluid_synth_t *m_synth = nullptr;
-    _fluid_player_t *m_player = nullptr;
-    int m_division = 0;
-    // Written by the renderer's tick callback, read by the game.
+    LoadedSynth m_loaded;
+
+    // The theme: set under the device lock, played by the renderer.
+    bool m_themeOpen = false;
+    ThemeScore m_score;
+    std::size_t m_nextMessage = 0;
+    std::int64_t m_themeFrame = 0;
+    // Written by the renderer, read by the game.
     std::atomic<int> m_tick{0};
-    int m_totalTicks = 0; // renderer's side only
+    std::atomic<bool> m_themeDone{true};
+    std::atomic<std::int64_t> m_worstCallbackNs{0};
 
     // The wave voice: swapped in under the device lock, played by the renderer.
     std::vector<float> m_wave;

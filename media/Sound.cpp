@@ -83,10 +83,15 @@ void installSound()
         // loads on a thread of its own while the logo plays, ready for the
         // theme.
         realSound = new SdlSound(SdlSound::Output::Device);
-        realSound->preloadSynth();
+        realSound->preloadSynth(QDir::currentPath() + folderSeparator() + themeFileName());
         qAddPostRoutine(releaseSound);
     }
     setSoundSystem(realSound);
+}
+
+QString themeFileName()
+{
+    return QStringLiteral("Megami.mid");
 }
 
 void StopMidi()

@@ -50,6 +50,9 @@ void setSoundSystem(SoundSystem *system);
 // QApplication goes away. With no device or no SoundFont the game is silent.
 void installSound();
 
+// The theme the selector sings, a file in the game folder.
+QString themeFileName();
+
 // The theme calls of the game. PlayMidi names a file in the working directory.
 void PlayMidi(const QString &fileName);
 void StopMidi();

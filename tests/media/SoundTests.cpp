@@ -83,42 +83,7 @@ protected:
 
 } // namespace
 
-TEST(MidiHeader, ReadsDivisionAndRejectsWhatIsNoMidiFile)
-{
-    const QByteArray good = makeMidiQuarters(480, 1);
-    QByteArray smpte = good;
-    smpte[12] = char(0xe7); // -25 frames per second
-    smpte[13] = char(40);
-    QByteArray shortLength = good;
-    shortLength[7] = 5;
-    QByteArray noTracks = good;
-    noTracks[11] = 0;
-
-    struct Row {
-        const char *name;
-        QByteArray bytes;
-        bool valid;
-        int division;
-    } rows[] = {
-        {"ticks per quarter", good, true, 480},
-        {"small division", makeMidiQuarters(96, 2), true, 96},
-        {"SMPTE timing has no musical position", smpte, true, 0},
-        {"header shorter than six bytes", shortLength, false, 0},
-        {"no tracks", noTracks, false, 0},
-        {"not a MIDI file", QByteArray("RIFF\0\0\0\0WAVEfmt ", 16), false, 0},
-        {"cut short", good.left(13), false, 0},
-        {"empty", QByteArray(), false, 0},
-    };
-    for (const Row &row : rows) {
-        const MidiHeader header = readMidiHeader(row.bytes);
-        EXPECT_EQ(header.valid, row.valid) << row.name;
-        if (row.valid) {
-            EXPECT_EQ(header.division, row.division) << row.name;
-        }
-    }
-}
-
-TEST(MidiHeader, SixteenthsCountFromTicksAndDivision)
+TEST(MidiPosition, SixteenthsCountFromTicksAndDivision)
 {
     struct Row {
         qint64 tick;

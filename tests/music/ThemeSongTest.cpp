@@ -2,7 +2,7 @@
 // position, in sixteenth notes, reaches 10 x step. These tests read the
 // shipped "Megami.mid" and hold the music to that schedule.
 #include "Fakes.h"
-#include "MidiReader.h"
+#include "MidiFile.h"
 
 #include <QFile>
 
@@ -51,10 +51,10 @@ protected:
         if (file.open(QIODevice::ReadOnly))
             song = readMidi(file.readAll(), &error);
         else
-            error = "cannot open " + file.fileName().toStdString();
+            error = QStringLiteral("cannot open ") + file.fileName();
     }
 
-    void SetUp() override { ASSERT_TRUE(song) << "Megami.mid does not parse: " << error; }
+    void SetUp() override { ASSERT_TRUE(song) << "Megami.mid does not parse: " << error.toStdString(); }
 
     double sixteenths(std::int64_t tick) const { return double(tick) * 4.0 / song->division; }
     std::int64_t ticks(double sixteenthNotes) const
@@ -105,7 +105,7 @@ protected:
     }
 
     static inline std::optional<MidiFile> song;
-    static inline std::string error;
+    static inline QString error;
 };
 
 TEST_F(ThemeSong, UsesTicksPerQuarterSoThePlayerCanCountSixteenths)
@@ -256,9 +256,9 @@ TEST(MidiReader, FollowsRunningStatusLongDeltasAndTempoChanges)
         0x00, 0x90, 64, 0,                       // note-on with velocity 0 releases
         0x60, 0xFF, 0x2F, 0x00,
     });
-    std::string error;
+    QString error;
     const auto file = readMidi(bytes, &error);
-    ASSERT_TRUE(file) << error;
+    ASSERT_TRUE(file) << error.toStdString();
     ASSERT_EQ(file->events.size(), 7u);
     EXPECT_TRUE(file->events[2].isNoteOn());
     EXPECT_EQ(file->events[2].tick, 96);
@@ -269,20 +269,36 @@ TEST(MidiReader, FollowsRunningStatusLongDeltasAndTempoChanges)
     EXPECT_DOUBLE_EQ(file->seconds(file->endTick), 2.5);
 }
 
-TEST(MidiReader, RefusesBrokenFiles)
+TEST(MidiReader, RefusesBrokenFilesAndPlaysWhatPlayersAllow)
 {
     const QByteArray good = track({0x00, 0x90, 60, 100, 0x10, 0x80, 60, 0, 0x00, 0xFF, 0x2F, 0x00});
-    const std::vector<std::pair<const char *, QByteArray>> rows = {
+    QByteArray shortHeader = header(1, 480) + good;
+    shortHeader[7] = 5;
+    const std::vector<std::pair<const char *, QByteArray>> broken = {
         {"no header", good},
-        {"SMPTE division", header(1, 0xE728) + good},
+        {"header shorter than six bytes", shortHeader},
+        {"no tracks", header(0, 480)},
         {"missing track", header(2, 480) + good},
-        {"no end of track", header(1, 480) + track({0x00, 0x90, 60, 100})},
         {"data byte first", header(1, 480) + track({0x00, 60, 100, 0x00, 0xFF, 0x2F, 0x00})},
         {"chunk longer than the file", header(1, 480) + good.left(good.size() - 3)},
+        {"cut short in the header", header(1, 480).left(13)},
+        {"a wave file", QByteArray("RIFF\0\0\0\0WAVEfmt ", 16)},
+        {"empty", QByteArray()},
     };
-    for (const auto &[name, bytes] : rows)
+    for (const auto &[name, bytes] : broken)
         EXPECT_FALSE(readMidi(bytes)) << name;
     EXPECT_TRUE(readMidi(header(1, 480) + good));
+
+    // A track without its end marker ends with its last event.
+    const auto unended = readMidi(header(1, 480) + track({0x00, 0x90, 60, 100, 0x60, 0x80, 60, 0}));
+    ASSERT_TRUE(unended);
+    EXPECT_EQ(unended->endTick, 0x60);
+    // SMPTE timing (25 frames of 40 ticks) plays by the clock, with no
+    // musical position to give.
+    const auto smpte = readMidi(header(1, 0xE728) + good);
+    ASSERT_TRUE(smpte);
+    EXPECT_EQ(smpte->division, 0);
+    EXPECT_DOUBLE_EQ(smpte->seconds(1000), 1.0);
 }
 
 } // namespace
