@@ -3,9 +3,13 @@
 //
 //   sound_bench [seconds] [theme.mid]
 //   sound_bench --render seconds out.wav [theme.mid]
+//   sound_bench --callbacks [theme.mid]
 //
 // The second form renders the theme offline into a wave file and reports its
-// loudness, to check the synthesiser's gain against the wave sounds.
+// loudness, to check the synthesiser's gain against the wave sounds. The
+// third plays the whole theme from a cold SoundFont (its pages dropped from
+// the disk cache first) and reports the longest audio callback against the
+// device's buffer period, and the peak memory.
 //
 // Without a file it writes a theme of its own (melody, chords and bass on
 // three channels). Runs on SDL's dummy driver unless SDL_AUDIODRIVER says
@@ -22,7 +26,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -113,6 +119,55 @@ int renderToFile(int seconds, const QString &outPath)
     return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() ? 0 : 1;
 }
 
+// Drops the file's pages from the disk cache, so the next read comes from
+// the disk, as on a player's first start after booting.
+bool dropFromCache(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    if (fd < 0)
+        return false;
+    ::fdatasync(fd);
+    const bool dropped = ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED) == 0;
+    ::close(fd);
+    return dropped;
+}
+
+int worstCallbacks()
+{
+    const QString font = kotebu::findSoundFont();
+    std::printf("SoundFont: %s (%.1f MB), cache dropped: %s\n", qPrintable(font),
+                QFileInfo(font).size() / 1048576.0, dropFromCache(font) ? "yes" : "no");
+    // As the game does: the SoundFont and the theme's instruments load while
+    // the logo plays, then the selector starts the theme.
+    kotebu::installSound();
+    auto &sound = static_cast<kotebu::SdlSound &>(kotebu::sound());
+    runEventLoop(1000);
+    sound.resetCallbackTimes();
+    QElapsedTimer timer;
+    timer.start();
+    kotebu::PlayMidi(kotebu::themeFileName());
+    const double startMs = timer.nsecsElapsed() / 1e6;
+    if (kotebu::StatusMidiPosition().isEmpty()) {
+        std::printf("the theme did not open: %s\n", qPrintable(sound.lastError()));
+        return 1;
+    }
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (sound.themeFinished())
+            QCoreApplication::quit();
+    });
+    poll.start(100);
+    timer.restart();
+    QApplication::exec();
+    const double periodMs = 1000.0 * kotebu::SdlSound::DeviceFrames / kotebu::SdlSound::SampleRate;
+    std::printf("PlayMidi: %.1f ms; theme played %.1f s\n", startMs, timer.nsecsElapsed() / 1e9);
+    std::printf("worst audio callback: %.2f ms of a %.1f ms period (%.0f %%)\n",
+                sound.worstCallbackNanoseconds() / 1e6, periodMs,
+                100.0 * sound.worstCallbackNanoseconds() / 1e6 / periodMs);
+    std::printf("peak RSS: %.1f MB\n", peakRssKb() / 1024.0);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -126,7 +181,10 @@ int main(int argc, char **argv)
     const bool render = !args.isEmpty() && args.front() == "--render";
     if (render)
         args.removeFirst();
-    const int seconds = !args.isEmpty() ? std::max(1, args.takeFirst().toInt()) : 10;
+    const bool callbacks = !args.isEmpty() && args.front() == "--callbacks";
+    if (callbacks)
+        args.removeFirst();
+    const int seconds = callbacks ? 10 : !args.isEmpty() ? std::max(1, args.takeFirst().toInt()) : 10;
     QString outPath;
     if (render) {
         if (args.isEmpty()) {
@@ -153,6 +211,8 @@ int main(int argc, char **argv)
     QDir::setCurrent(dir.path());
     if (render)
         return renderToFile(seconds, outPath);
+    if (callbacks)
+        return worstCallbacks();
 
     std::printf("SoundFont: %s\n", qPrintable(kotebu::findSoundFont()));
     std::printf("peak RSS before sound: %.1f MB\n", peakRssKb() / 1024.0);
