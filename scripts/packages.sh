@@ -6,10 +6,13 @@ kotebu_packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libfluidsynth-dev libsdl2-dev timgm6mb-soundfont
     fonts-ipafont-gothic fonts-ipafont-mincho
+    qt6-wayland
 )
 kotebu_test_packages=(googletest libgtest-dev libgmock-dev)
 # The Debian package test: CPack looks up the libraries with dpkg-shlibdeps.
 kotebu_test_packages+=(dpkg-dev lintian appstream desktop-file-utils)
+# The tests that start a sound server and a Wayland compositor of their own.
+kotebu_test_packages+=(pulseaudio pulseaudio-utils weston)
 
 ensure_packages() {
     local missing=()

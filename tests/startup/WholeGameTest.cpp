@@ -77,7 +77,7 @@ private:
     QTimer m_poll;
 };
 
-QByteArray stateFile(int year, int experience, const QString &gameFiles)
+QByteArray stateFile(int year, int experience, const QString &gameFiles, bool minimised = false)
 {
     QByteArray ini;
     for (const char *section : {"KoTeBu", "KoTeBu2"}) {
@@ -86,7 +86,8 @@ QByteArray stateFile(int year, int experience, const QString &gameFiles)
         ini += "KotebuYear=" + QByteArray::number(year) + "\r\n";
         ini += "KotebuEx=" + QByteArray::number(experience) + "\r\n";
         ini += "Tairyoku=5\r\nChiryoku=1\r\nJoho=1\r\nAijo=1\r\nMiryoku=1\r\n";
-        ini += "TimeOfDay=100\r\nICONIC=OFF\r\nDemoSkip=ON\r\n";
+        ini += "TimeOfDay=100\r\nDemoSkip=ON\r\n";
+        ini += QByteArray("ICONIC=") + (minimised ? "ON" : "OFF") + "\r\n";
     }
     ini += "[Pack]\r\n";
     ini += "KoTeBuPath=" + gameFiles.toUtf8() + "/KoTeBu/\r\n";
@@ -131,8 +132,9 @@ TEST_F(WholeGame, FirstGameWonAgainstTheBossShowsTheScoreAndMarksTheGameFinished
 
 TEST_F(WholeGame, SecondGameLostAfterThirtyEndsWithTheConsolation)
 {
-    // Year 92: age 31, so the first lost fight ends the game.
-    sandbox.writeFile("KTBSP.INI", stateFile(92, 0, test::shippedGameFiles()));
+    // Year 92: age 31, so the first lost fight ends the game. The main window
+    // starts minimised; the day goes on and the ending still shows.
+    sandbox.writeFile("KTBSP.INI", stateFile(92, 0, test::shippedGameFiles(), true));
     ConstantRandom loses(0.99f);
     setRandomSource(&loses);
     Player player(true);

@@ -1,0 +1,316 @@
+// The real sound layer heard through a real sound server: a private
+// PulseAudio daemon with a null sink, recorded from the sink's monitor. What
+// players hear (PipeWire speaks the same protocol) is checked from the
+// recording: the chime's start, a wave cutting another, the theme from its
+// first note without gaps, StopMidi, and the position the selector reads
+// against the audio that came out.
+#include "Fakes.h"
+#include "MidiFile.h"
+#include "SdlSound.h"
+#include "Sound.h"
+#include "SoundFiles.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/prctl.h>
+
+#include <csignal>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+using namespace kotebu;
+using namespace kotebu::test;
+
+namespace {
+
+constexpr int Rate = 44100;        // the recording's rate, one channel
+constexpr int Loud = 328;          // -40 dBFS in 16 bits: "something sounds"
+constexpr int Quiet = 33;          // -60 dBFS: "silent" past a reverb's last breath
+
+int samplesIn(double seconds)
+{
+    return int(std::lround(seconds * Rate));
+}
+
+double secondsOf(std::int64_t samples)
+{
+    return double(samples) / Rate;
+}
+
+// A child process that goes when the test goes, however the test ends.
+void startTiedToUs(QProcess &process, const QString &program, const QStringList &arguments)
+{
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    process.start(program, arguments);
+}
+
+QString toolOrFail(const char *tool, const char *package)
+{
+    const QString path = QStandardPaths::findExecutable(QString::fromLatin1(tool));
+    if (path.isEmpty())
+        ADD_FAILURE() << tool << " is missing: install the Debian package " << package;
+    return path;
+}
+
+// A PulseAudio daemon of the test's own, its files in a temporary folder,
+// and a recorder on its only sink's monitor.
+class SoundServer : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString daemon = toolOrFail("pulseaudio", "pulseaudio");
+        const QString parec = toolOrFail("parec", "pulseaudio-utils");
+        ASSERT_FALSE(daemon.isEmpty() || parec.isEmpty());
+        ASSERT_TRUE(m_dir.isValid());
+        const QString socket = m_dir.filePath("native");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"HOME", "PULSE_RUNTIME_PATH", "PULSE_STATE_PATH", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME"})
+            env.insert(QString::fromLatin1(name), m_dir.path());
+        m_daemon.setProcessEnvironment(env);
+        m_daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        startTiedToUs(m_daemon, daemon,
+                      {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+                       "--log-target=stderr", "--log-level=error",
+                       "-L", "module-null-sink sink_name=out rate=44100",
+                       "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket});
+        ASSERT_TRUE(m_daemon.waitForStarted(5000)) << "pulseaudio did not start";
+        QElapsedTimer waited;
+        waited.start();
+        while (!QFile::exists(socket) && waited.elapsed() < 10000 && m_daemon.state() == QProcess::Running)
+            m_daemon.waitForFinished(20);
+        ASSERT_TRUE(QFile::exists(socket)) << "pulseaudio opened no socket";
+
+        // The game's side: SDL's PulseAudio driver, talking to this daemon only.
+        const QByteArray server = "unix:" + QFile::encodeName(socket);
+        qputenv("PULSE_SERVER", server);
+        qputenv("SDL_AUDIODRIVER", "pulseaudio");
+
+        m_recorder.setProcessEnvironment(env);
+        m_recorder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        startTiedToUs(m_recorder, parec,
+                      {"--server=" + QString::fromLatin1(server), "--device=out.monitor", "--raw",
+                       "--format=s16le", "--rate=44100", "--channels=1", "--latency-msec=10"});
+        ASSERT_TRUE(m_recorder.waitForStarted(5000)) << "parec did not start";
+        m_clock.start();
+        setSoundSystem(&sound);
+        // The device stays open from here, so the null sink runs at the
+        // short latency SDL asks for and the monitor sends small blocks.
+        ASSERT_TRUE(sound.hasOutput()) << sound.lastError().toStdString();
+        // The first block takes a moment (about two seconds here).
+        while (m_samples.empty() && nowNs() < 10'000'000'000)
+            recorded();
+        ASSERT_FALSE(m_samples.empty()) << "nothing recorded from the monitor";
+        recordFor(1.0);
+    }
+
+    void TearDown() override
+    {
+        setSoundSystem(nullptr);
+        sound.shutdown();
+        qunsetenv("PULSE_SERVER");
+        qputenv("SDL_AUDIODRIVER", "dummy");
+        for (QProcess *process : {&m_recorder, &m_daemon}) {
+            process->kill();
+            process->waitForFinished(5000);
+        }
+    }
+
+    std::int64_t nowNs() const { return m_clock.nsecsElapsed(); }
+
+    // The recording's sample taken at `ns` on the test's clock. The monitor
+    // delivers at the sink's own pace, in blocks: a sample can only arrive
+    // after it was made, so the arrival that came soonest after its samples
+    // fixes the recording's start on the clock (to within that one delay).
+    std::int64_t sampleAt(std::int64_t ns) const
+    {
+        return std::int64_t(std::floor(double(ns - m_originNs) * Rate / 1e9));
+    }
+
+    // Takes in what the recorder has sent; returns the samples so far.
+    std::int64_t recorded()
+    {
+        m_recorder.waitForReadyRead(2);
+        const QByteArray arrived = m_recorder.readAllStandardOutput();
+        if (arrived.isEmpty())
+            return std::int64_t(m_samples.size());
+        m_pending += arrived;
+        const qsizetype whole = m_pending.size() / 2 * 2;
+        for (qsizetype i = 0; i < whole; i += 2) {
+            m_samples.push_back(std::int16_t(quint8(m_pending[i]) | (quint8(m_pending[i + 1]) << 8)));
+        }
+        m_pending.remove(0, whole);
+        const auto origin = nowNs() - std::int64_t(double(m_samples.size()) * 1e9 / Rate);
+        m_originNs = std::min(m_originNs, origin);
+        return std::int64_t(m_samples.size());
+    }
+
+    // Records for `seconds` on the clock, then until the audio of that time
+    // has come in.
+    void recordFor(double seconds, const std::function<void()> &meanwhile = {})
+    {
+        const std::int64_t end = nowNs() + std::int64_t(seconds * 1e9);
+        while (nowNs() < end) {
+            recorded();
+            if (meanwhile)
+                meanwhile();
+        }
+        while (recorded() < sampleAt(end) && nowNs() < end + 3'000'000'000)
+            ;
+    }
+
+    // The first sample at or after `from` louder than `level`; -1 when none.
+    std::int64_t firstLoud(std::int64_t from, int level = Loud) const
+    {
+        for (auto i = std::size_t(std::max<std::int64_t>(from, 0)); i < m_samples.size(); ++i)
+            if (std::abs(m_samples[i]) > level)
+                return std::int64_t(i);
+        return -1;
+    }
+
+    // The last sample in [from, to) louder than `level`; `from` - 1 when none.
+    std::int64_t lastLoud(std::int64_t from, std::int64_t to, int level) const
+    {
+        for (std::int64_t i = std::min<std::int64_t>(to, std::int64_t(m_samples.size())) - 1; i >= from; --i)
+            if (std::abs(m_samples[std::size_t(i)]) > level)
+                return i;
+        return from - 1;
+    }
+
+    // The longest run of exact digital silence in [from, to), in samples.
+    std::int64_t longestSilence(std::int64_t from, std::int64_t to) const
+    {
+        std::int64_t longest = 0, run = 0;
+        for (std::int64_t i = from; i < std::min<std::int64_t>(to, std::int64_t(m_samples.size())); ++i) {
+            run = m_samples[std::size_t(i)] == 0 ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+        return longest;
+    }
+
+    Sandbox box;
+    SdlSound sound{SdlSound::Output::Device};
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_daemon;
+    QProcess m_recorder;
+    QByteArray m_pending;
+    QElapsedTimer m_clock;
+    std::int64_t m_originNs = std::numeric_limits<std::int64_t>::max();
+    std::vector<std::int16_t> m_samples;
+};
+
+} // namespace
+
+TEST_F(SoundServer, ChimeIsHeardAtOnceAndANewWaveCutsThePlayingOne)
+{
+    const QString chime = shippedGameFiles() + "/QZDEMO.WAV";
+    std::vector<float> chimeSamples;
+    ASSERT_TRUE(loadWaveFile(chime, chimeSamples));
+    // Where the chime's own first sound lies, so only the way out is timed.
+    std::size_t lead = 0;
+    while (lead < chimeSamples.size() && std::fabs(chimeSamples[lead]) * 32768 <= Loud)
+        ++lead;
+    const double leadSeconds = double(lead / SdlSound::Channels) / SdlSound::SampleRate;
+
+    const std::int64_t calledNs = nowNs();
+    sndPlaySound(chime, WaveAsync | WaveNoDefault);
+    recordFor(0.6);
+    const std::int64_t called = sampleAt(calledNs);
+    const std::int64_t heard = firstLoud(called);
+    ASSERT_GE(heard, 0) << "the chime never came out of the sound server";
+    const double delay = secondsOf(heard - called) - leadSeconds;
+    std::printf("chime heard %.0f ms after the call\n", delay * 1000);
+    EXPECT_LT(delay, 0.3);
+
+    // A long tone, then a short one over it: once the short one has ended,
+    // nothing of the long one may follow.
+    box.writeFile("Long.wav", makeWave(44100, 2, 16, 3.0, 0.5, 440));
+    box.writeFile("Short.wav", makeWave(44100, 2, 16, 0.2, 0.5, 880));
+    ASSERT_TRUE(sound.playWave("Long.wav"));
+    recordFor(0.5);
+    const std::int64_t cutNs = nowNs();
+    ASSERT_TRUE(sound.playWave("Short.wav"));
+    recordFor(1.2);
+    const std::int64_t cut = sampleAt(cutNs);
+    const std::int64_t lastSound = lastLoud(cut, cut + samplesIn(1.2), Quiet);
+    EXPECT_LT(secondsOf(lastSound - cut), 0.2 + 0.3)
+        << "sound went on after the short wave: the long one was not cut";
+}
+
+TEST_F(SoundServer, ThemeStartsWithItsFirstNoteRunsWithoutGapsFollowsItsPositionAndStops)
+{
+    ASSERT_FALSE(findSoundFont().isEmpty()) << "no SoundFont: install the Debian package timgm6mb-soundfont";
+    const QString theme = shippedGameFiles() + "/" + themeFileName();
+    QFile file(theme);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::optional<MidiFile> song = readMidi(file.readAll());
+    ASSERT_TRUE(song);
+    std::int64_t firstNoteTick = -1;
+    for (const MidiEvent &event : song->events) {
+        if (event.isNoteOn()) {
+            firstNoteTick = event.tick;
+            break;
+        }
+    }
+    ASSERT_GE(firstNoteTick, 0);
+    const double firstNote = song->seconds(firstNoteTick);
+
+    // What the selector would read, next to how much audio had come out.
+    struct Look {
+        std::int64_t ns;
+        int tick;
+    };
+    std::vector<Look> looks;
+    // As in the game: the SoundFont and the theme's instruments load while
+    // the logo plays, then the selector starts the theme.
+    sound.preloadSynth(theme);
+    recordFor(1.0);
+    const std::int64_t calledNs = nowNs();
+    ASSERT_TRUE(sound.openAndPlayMidi(theme)) << sound.lastError().toStdString();
+    recordFor(firstNote + 10.5, [&] { looks.push_back({nowNs(), sound.themeTick()}); });
+    const std::int64_t called = sampleAt(calledNs);
+
+    const std::int64_t heard = firstLoud(called);
+    ASSERT_GE(heard, 0) << "the theme never came out of the sound server";
+    const double delay = secondsOf(heard - called) - firstNote;
+    std::printf("theme's first note heard %.0f ms after its time\n", delay * 1000);
+    EXPECT_LT(delay, 0.3);
+    EXPECT_GT(delay, -0.05) << "sound before the first note";
+
+    const std::int64_t gap = longestSilence(heard, heard + samplesIn(10.0));
+    std::printf("longest digital silence in the first 10 s: %.1f ms\n", secondsOf(gap) * 1000);
+    EXPECT_LT(gap, samplesIn(0.020));
+
+    // The position read against the audio heard: the song's time at the
+    // position, minus the song's time of what has come out so far.
+    double worstAhead = -1e9, worstBehind = 1e9;
+    for (const Look &look : looks) {
+        const std::int64_t at = sampleAt(look.ns);
+        if (look.tick <= firstNoteTick || at <= heard)
+            continue;
+        const double lag = song->seconds(look.tick) - (firstNote + secondsOf(at - heard));
+        worstAhead = std::max(worstAhead, lag);
+        worstBehind = std::min(worstBehind, lag);
+    }
+    std::printf("position against the audio heard: from %.0f to %.0f ms ahead\n", worstBehind * 1000,
+                worstAhead * 1000);
+    EXPECT_LT(worstAhead, 0.150);
+    EXPECT_GT(worstBehind, -0.150);
+
+    const std::int64_t stoppedNs = nowNs();
+    StopMidi();
+    recordFor(0.6);
+    const std::int64_t stopped = sampleAt(stoppedNs);
+    const std::int64_t lastSound = lastLoud(stopped, stopped + samplesIn(0.6), Quiet);
+    std::printf("silent %.0f ms after StopMidi\n", secondsOf(lastSound - stopped) * 1000);
+    EXPECT_LT(secondsOf(lastSound - stopped), 0.2);
+}
