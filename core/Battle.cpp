@@ -14,23 +14,6 @@ constexpr float SpecialChance = 0.1f;
 constexpr int FirstBossAge = 28;
 constexpr int LastForgivingAge = 30;
 
-Int16 saturated(int value)
-{
-    return static_cast<Int16>(std::clamp(value, -32768, 32767));
-}
-
-Int16 saturated(double value)
-{
-    return static_cast<Int16>(std::clamp(value, -32768.0, 32767.0));
-}
-
-// Int(Year / 4) + 8, rounding down also for a (hand-edited) negative Year.
-int ageOf(const GameState &state)
-{
-    const int year = state.Year;
-    return (year >= 0 ? year / 4 : -((-year + 3) / 4)) + 8;
-}
-
 // Int(draw × n): one of 0 … n-1, whatever the source hands out.
 int pick(float draw, int n)
 {

@@ -1,17 +1,10 @@
 #include "Care.h"
 
-#include <algorithm>
-
 namespace kotebu {
 
 namespace {
 
 constexpr int AttributeCap = 5;
-
-Int16 saturated(int value)
-{
-    return static_cast<Int16>(std::clamp(value, -32768, 32767));
-}
 
 struct CareTexts {
     const char16_t *first;

@@ -3,8 +3,6 @@
 #include "Bits.h"
 #include "Random.h"
 
-#include <algorithm>
-
 namespace kotebu {
 
 namespace {
@@ -18,18 +16,6 @@ constexpr float EventChance = 0.2f;
 
 // A value that would run past the 16-bit range stops at its end instead of
 // turning round to the other sign.
-Int16 saturated(int value)
-{
-    return static_cast<Int16>(std::clamp(value, -32768, 32767));
-}
-
-// Int(Year / 4) + 8, rounding down also for a (hand-edited) negative Year.
-int ageOf(const GameState &state)
-{
-    const int year = state.Year;
-    return (year >= 0 ? year / 4 : -((-year + 3) / 4)) + 8;
-}
-
 bool married(const GameState &state) { return BitTest(state.EventFlags, MarriedBit) != False; }
 bool mother(const GameState &state) { return BitTest(state.EventFlags, MotherBit) != False; }
 

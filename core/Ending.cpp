@@ -1,7 +1,5 @@
 #include "Ending.h"
 
-#include <algorithm>
-
 namespace kotebu {
 
 namespace {
@@ -33,7 +31,7 @@ Int16 Score(const GameState &state)
     // costs her 40 points. Only the 16-bit range bounds it, so hand-edited
     // attributes cannot turn a huge score negative.
     const int sum = state.Charm + state.Stamina + state.Information + state.Love + state.Knowledge;
-    return static_cast<Int16>(std::clamp(4 * sum, -32768, 32767));
+    return saturated(4 * sum);
 }
 
 EndingView Ending(const GameState &state)

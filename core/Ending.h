@@ -7,7 +7,7 @@
 
 namespace kotebu {
 
-// 4 × (Charm + Stamina + Information + Love + Knowledge) in 16-bit arithmetic.
+// 4 × (Charm + Stamina + Information + Love + Knowledge), held within 16 bits.
 Int16 Score(const GameState &state);
 
 struct EndingView {

@@ -43,10 +43,18 @@ struct GameState {
     QString CrLf;          // LF then CR, set by LoadGameState
     QString PictureFolder; // ends with the folder separator
 
-    int age() const { return Year / 4 + 8; }
     QString section() const { return SecondGame ? QStringLiteral("KoTeBu2") : QStringLiteral("KoTeBu"); }
     QString heroineName() const;
 };
+
+// Int(Year / 4) + 8: the heroine's age, rounding down also for a
+// (hand-edited) negative Year.
+int ageOf(const GameState &state);
+
+// A result put back into the 16 bits every number of the game lives in,
+// held at the nearest end rather than wrapped round.
+Int16 saturated(int value);
+Int16 saturated(double value);
 
 // One step of the day's tick count. The count is a 16-bit value that only
 // matters modulo 3: past the top it starts again from the smallest value with

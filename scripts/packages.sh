@@ -3,7 +3,7 @@
 
 kotebu_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-base-dev libgl-dev
     libfluidsynth-dev libsdl2-dev timgm6mb-soundfont
     fonts-ipafont-gothic fonts-ipafont-mincho
     qt6-wayland

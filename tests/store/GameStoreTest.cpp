@@ -57,7 +57,7 @@ TEST_F(GameStoreFixture, LoadReadsTheSelectedGamesValuesIntoTheirPlaces)
     sandbox.writeFile(QStringLiteral("KTBSP.INI"), QByteArray(StateFile).replace("\n", "\r\n"));
     LoadGameState(state);
     EXPECT_EQ(heroineOf(state), (Heroine{37, 120, -3, 4, 5, 6, 7}));
-    EXPECT_EQ(state.age(), 17);
+    EXPECT_EQ(ageOf(state), 17);
 
     state.SecondGame = True;
     LoadGameState(state);
