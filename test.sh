@@ -7,14 +7,9 @@ source scripts/packages.sh
 ensure_packages "${kotebu_packages[@]}" "${kotebu_test_packages[@]}"
 
 build=build-test
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOTEBU_SANITIZE=ON -DBUILD_TESTING=ON
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOTEBU_SANITIZE=ON -DKOTEBU_WERROR=ON -DBUILD_TESTING=ON
 cmake --build "$build"
 
-export QT_QPA_PLATFORM=offscreen
-export SDL_AUDIODRIVER=dummy
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
-export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
-
+# Every test's environment (headless platform, dummy audio, sanitizer
+# options) is set by tests/CMakeLists.txt, so ctest alone runs them the same.
 ctest --test-dir "$build" --output-on-failure -j 2

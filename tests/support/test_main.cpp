@@ -10,10 +10,8 @@
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
-        qputenv("SDL_AUDIODRIVER", "dummy");
+    // The platform and the audio driver come from ctest (tests/CMakeLists.txt);
+    // a runtime folder of the process's own keeps parallel tests apart.
     QTemporaryDir runtimeDir;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
