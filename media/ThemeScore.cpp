@@ -13,6 +13,11 @@ constexpr int DrumBank = 128;  // where SoundFonts keep their drum kits
 
 } // namespace
 
+ThemeScore::ThemeScore()
+{
+    addDefaultPresets();
+}
+
 ThemeScore::ThemeScore(const MidiFile &file, int sampleRate)
     : m_endTick(file.endTick), m_division(file.division)
 {
@@ -46,10 +51,7 @@ ThemeScore::ThemeScore(const MidiFile &file, int sampleRate)
         return step->frame + std::llround(double(tick - step->tick) * step->framesPerTick);
     };
 
-    // The synthesiser starts every channel on piano, and the drum channel on
-    // the standard kit.
-    addPreset({0, 0, false});
-    addPreset({DrumBank, 0, true});
+    addDefaultPresets();
     int bank[16] = {};
     for (const MidiEvent &event : file.events) {
         Message message;
@@ -82,6 +84,14 @@ ThemeScore::ThemeScore(const MidiFile &file, int sampleRate)
         m_messages.push_back(message);
     }
     m_endFrame = frameOf(m_endTick);
+}
+
+// The synthesiser starts every channel on piano, and the drum channel on the
+// standard kit.
+void ThemeScore::addDefaultPresets()
+{
+    addPreset({0, 0, false});
+    addPreset({DrumBank, 0, true});
 }
 
 void ThemeScore::addPreset(const Preset &preset)

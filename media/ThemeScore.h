@@ -29,7 +29,8 @@ public:
         bool operator==(const Preset &) const = default;
     };
 
-    ThemeScore() = default;
+    // No theme: nothing to play, and only the synthesiser's own presets.
+    ThemeScore();
     ThemeScore(const MidiFile &file, int sampleRate);
 
     const std::vector<Message> &messages() const { return m_messages; }
@@ -52,6 +53,7 @@ private:
         double framesPerTick = 0.0;
     };
     void addPreset(const Preset &preset);
+    void addDefaultPresets();
 
     std::vector<Message> m_messages;
     std::vector<char> m_sysex;
