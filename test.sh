@@ -6,6 +6,9 @@ cd "$(dirname "$0")"
 source scripts/packages.sh
 ensure_packages "${kotebu_packages[@]}" "${kotebu_test_packages[@]}"
 
+# The committed pictures are what their sources render to.
+sh assets/art/render.sh --check
+
 build=build-test
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOTEBU_SANITIZE=ON -DKOTEBU_WERROR=ON -DBUILD_TESTING=ON
 cmake --build "$build"

@@ -13,6 +13,8 @@ kotebu_test_packages=(googletest libgtest-dev libgmock-dev)
 kotebu_test_packages+=(dpkg-dev lintian appstream desktop-file-utils)
 # The tests that start a sound server and a Wayland compositor of their own.
 kotebu_test_packages+=(pulseaudio pulseaudio-utils weston)
+# The pictures' check renders every picture again from its source.
+kotebu_test_packages+=(python3 librsvg2-bin imagemagick)
 
 ensure_packages() {
     local missing=()

@@ -2,109 +2,101 @@
 # Renders every picture of the game from its SVG source.
 #
 #   assets/art/src/*.svg   drawn by hand (icons, title, banners, overlay)
-#   assets/art/gen/*.svg   written by build.py from the Python drawings
+#   gen/*.svg              written by build.py from the Python drawings
 #                          (heroines, story pages, monsters, the logo bird)
 #
 # Edit a source (or a drawing in heroines.py / scenes.py / monsters.py /
 # sprites.py) and run this script once; the PNGs it writes are committed.
-# A row marked "yes" comes out twice: at its size, and at double width and
-# height as name@2x.png beside it, which the game shows instead on a screen
-# with two device pixels to the point.  Every window picture has one.  The
-# monster pictures are the player's own files, shown at 153 points from 300
-# pixels, and the program icon is already drawn at 256 for any size a title
-# bar asks, so these come out once.
-# Needs python3 and rsvg-convert (Debian: librsvg2-bin).  If ImageMagick is
-# there too, opaque pictures are stored with a palette to keep them small.
+# build.py prints the table of what to render (source, file, size, whether a
+# name@2x.png twin at double width and height is made, whether it keeps its
+# alpha), taken from the drawings themselves.
+#
+#   render.sh           render into assets/
+#   render.sh --check   render into a temporary folder and compare every
+#                       picture, pixel for pixel, with the committed one
+#
+# Needs python3, rsvg-convert (Debian: librsvg2-bin) and ImageMagick: opaque
+# pictures are stored with a palette to keep them small.
 set -eu
 
 ART=$(cd "$(dirname "$0")" && pwd)
 ASSETS=$(dirname "$ART")
-PICS="$ASSETS/pictures"
 
-python3 "$ART/build.py"
-
-# source                 output                                 width height 2x
-TABLE="
-src/care_0.svg           pictures/care_0.png                    32  32      yes
-src/care_1.svg           pictures/care_1.png                    32  32      yes
-src/care_2.svg           pictures/care_2.png                    32  32      yes
-src/care_3.svg           pictures/care_3.png                    32  32      yes
-src/care_4.svg           pictures/care_4.png                    32  32      yes
-src/pause.svg            pictures/pause.png                     77  82      yes
-src/dayicon_0.svg        pictures/dayicon_0.png                 32  32      yes
-src/dayicon_1.svg        pictures/dayicon_1.png                 32  32      yes
-src/dayicon_2.svg        pictures/dayicon_2.png                 32  32      yes
-src/title_kotobu.svg     pictures/title_kotobu.png              207 115     yes
-src/banner_0.svg         pictures/banner_0.png                  441 41      yes
-src/banner_1.svg         pictures/banner_1.png                  441 41      yes
-src/story_overlay.svg    pictures/story_overlay.png             96  33      yes
-gen/kotobu_0.svg         pictures/kotobu_0.png                  349 330     yes
-gen/kotobu_1.svg         pictures/kotobu_1.png                  264 314     yes
-gen/kotobu_2.svg         pictures/kotobu_2.png                  264 314     yes
-gen/kotobu_3.svg         pictures/kotobu_3.png                  150 150     yes
-gen/harunen_0.svg        pictures/harunen_0.png                 151 151     yes
-gen/harunen_1.svg        pictures/harunen_1.png                 151 151     yes
-gen/harunen_2.svg        pictures/harunen_2.png                 151 151     yes
-gen/harunen_3.svg        pictures/harunen_3.png                 151 151     yes
-gen/harunen_start.svg    pictures/harunen_start.png             151 151     yes
-gen/selector_kotobu.svg  pictures/selector_kotobu.png           264 314     yes
-gen/story_1.svg          pictures/story_1.png                   264 314     yes
-gen/story_2.svg          pictures/story_2.png                   264 314     yes
-gen/sprite_a.svg         pictures/sprite_a.png                  37  37      yes
-gen/sprite_b.svg         pictures/sprite_b.png                  43  37      yes
-gen/sprite_c.svg         pictures/sprite_c.png                  42  89      yes
-gen/sprite_d.svg         pictures/sprite_d.png                  58  88      yes
-gen/kotebu_icon.svg      icons/kotebu-48.png                    48  48      -
-gen/kotebu_icon.svg      icons/kotebu-256.png                   256 256     -
-gen/monster1_Hananeko.svg game/KoTeBu/Hananeko.KB2              300 300     -
-gen/monster1_Katonbo.svg  game/KoTeBu/Katonbo.KB2               300 300     -
-gen/monster1_Nyuru8.svg   game/KoTeBu/Nyuru8.KB2                300 300     -
-gen/monster1_Dokusa.svg   game/KoTeBu/Dokusa.KB2                300 300     -
-gen/monster1_HeitaiP.svg  game/KoTeBu/HeitaiP.KB2               300 300     -
-gen/monster1_Numahige.svg game/KoTeBu/Numahige.KB2              300 300     -
-gen/monster1_Bakmusi.svg  game/KoTeBu/Bakmusi.KB2               300 300     -
-gen/monster1_Tunoflog.svg game/KoTeBu/Tunoflog.KB2              300 300     -
-gen/monster1_Manepu.svg   game/KoTeBu/Manepu.KB2                300 300     -
-gen/monster1_Popota.svg   game/KoTeBu/Popota.KB2                300 300     -
-gen/monster2_BUNNYDOG.svg game/KoTeBu2/BUNNYDOG.KB2             300 300     -
-gen/monster2_SUSIYA.svg   game/KoTeBu2/SUSIYA.KB2               300 300     -
-gen/monster2_SUPPON7.svg  game/KoTeBu2/SUPPON7.KB2              300 300     -
-gen/monster2_INKO.svg     game/KoTeBu2/INKO.KB2                 300 300     -
-gen/monster2_KUSURIMS.svg game/KoTeBu2/KUSURIMS.KB2             300 300     -
-gen/monster2_BOUND-D.svg  game/KoTeBu2/BOUND-D.KB2              300 300     -
-gen/monster2_AICHAN.svg   game/KoTeBu2/AICHAN.KB2               300 300     -
-gen/monster2_CHITA.svg    game/KoTeBu2/CHITA.KB2                300 300     -
-gen/monster2_SARIN.svg    game/KoTeBu2/SARIN.KB2                300 300     -
-gen/monster2_YANPAPA.svg  game/KoTeBu2/YANPAPA.KB2              300 300     -
-gen/monster2_ROBOTOMI.svg game/KoTeBu2/ROBOTOMI.KB2             300 300     -
-gen/monster2_BAKUDAN.svg  game/KoTeBu2/BAKUDAN.KB2              300 300     -
-gen/monster2_OSANSYO.svg  game/KoTeBu2/OSANSYO.KB2              300 300     -
-gen/monster2_HAGA.svg     game/KoTeBu2/HAGA.KB2                 300 300     -
-gen/monster2_POCTAMA.svg  game/KoTeBu2/POCTAMA.KB2              300 300     -
-"
-
-# Pictures with see-through parts keep their full alpha; the rest may take a palette.
-KEEP_ALPHA="care_0 care_1 care_2 care_3 care_4 pause dayicon_0 dayicon_1 dayicon_2 story_overlay sprite_a sprite_b sprite_c sprite_d kotebu-48 kotebu-256"
-
-# render SOURCE OUTPUT WIDTH HEIGHT PICTURE-NAME
+# render SOURCE OUTPUT WIDTH HEIGHT SEE-THROUGH
 render() {
-    rsvg-convert -w "$3" -h "$4" "$ART/$1" -o "$ASSETS/$2.tmp.png"
-    if command -v convert >/dev/null 2>&1 && ! echo " $KEEP_ALPHA " | grep -q " $5 "; then
-        convert "$ASSETS/$2.tmp.png" -strip -background white -alpha remove -colors 256 \
-            -define png:compression-level=9 "PNG8:$ASSETS/$2.tmp2.png"
-        mv "$ASSETS/$2.tmp2.png" "$ASSETS/$2.tmp.png"
+    mkdir -p "$(dirname "$OUT/$2")"
+    rsvg-convert -w "$3" -h "$4" "$1" -o "$OUT/$2.tmp.png"
+    if [ "$5" = no ]; then
+        convert "$OUT/$2.tmp.png" -strip -background white -alpha remove -colors 256 \
+            -define png:compression-level=9 "PNG8:$OUT/$2.tmp2.png"
+        mv "$OUT/$2.tmp2.png" "$OUT/$2.tmp.png"
     fi
-    mv "$ASSETS/$2.tmp.png" "$ASSETS/$2"
+    mv "$OUT/$2.tmp.png" "$OUT/$2"
 }
 
-echo "$TABLE" | while read -r src out w h twice; do
-    [ -n "$src" ] || continue
-    base=$(basename "$out"); base=${base%.*}
-    render "$src" "$out" "$w" "$h" "$base"
-    if [ "$twice" = yes ]; then
-        render "$src" "${out%.png}@2x.png" $((w * 2)) $((h * 2)) "$base"
-    fi
+# One row of the table; the rows run side by side, one per core.
+if [ "${1-}" = --row ]; then
+    shift
+    render "$1" "$2" "$3" "$4" "$6"
+    [ "$5" = no ] || render "$1" "${2%.png}@2x.png" $(($3 * 2)) $(($4 * 2)) "$6"
+    exit 0
+fi
+
+CHECK=no
+case "${1-}" in
+--check) CHECK=yes ;;
+"") ;;
+*) echo "usage: $0 [--check]" >&2; exit 2 ;;
+esac
+
+for tool in python3 rsvg-convert convert compare; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "render.sh: $tool is missing (python3, librsvg2-bin, imagemagick)" >&2; exit 1; }
 done
 
-cp "$ART/gen/kotebu_icon.svg" "$ASSETS/icons/kotebu.svg"
-echo "rendered into $PICS, $ASSETS/icons and $ASSETS/game"
+if [ "$CHECK" = yes ]; then
+    OUT=$(mktemp -d)
+    trap 'rm -rf "$OUT"' EXIT
+    GEN="$OUT/gen"
+else
+    OUT=$ASSETS
+    GEN="$ART/gen"
+fi
+export OUT
+python3 "$ART/build.py" "$GEN" | xargs -L 1 -P "$(nproc)" sh "$0" --row
+mkdir -p "$OUT/icons"
+cp "$GEN/kotebu_icon.svg" "$OUT/icons/kotebu.svg"
+
+if [ "$CHECK" = no ]; then
+    echo "rendered into $ASSETS/pictures, $ASSETS/icons and $ASSETS/game"
+    exit 0
+fi
+
+# Pixels, not bytes: the PNG encoder may pack the same picture differently.
+bad=0
+count=0
+for made in $(cd "$OUT" && find pictures icons game -type f | sort); do
+    count=$((count + 1))
+    committed="$ASSETS/$made"
+    if [ ! -f "$committed" ]; then
+        echo "render.sh --check: $made is rendered but not committed" >&2
+        bad=$((bad + 1))
+    elif [ "${made##*.}" = svg ]; then
+        cmp -s "$OUT/$made" "$committed" || { echo "render.sh --check: $made differs" >&2; bad=$((bad + 1)); }
+    else
+        # compare prints the differing pixel count on stderr and exits 1 when there are any
+        diff=$(compare -metric AE "$OUT/$made" "$committed" null: 2>&1) || true
+        if [ "$diff" != 0 ]; then
+            echo "render.sh --check: $made differs from its source ($diff pixels)" >&2
+            bad=$((bad + 1))
+        fi
+    fi
+done
+# A committed picture no row renders any more is a leftover.
+for kept in $(cd "$ASSETS" && find pictures icons -type f; cd "$ASSETS" && find game -name '*.KB2'); do
+    [ -f "$OUT/$kept" ] || { echo "render.sh --check: $kept is committed but nothing renders it" >&2; bad=$((bad + 1)); }
+done
+if [ "$bad" -ne 0 ]; then
+    echo "render.sh --check: $bad of $count pictures differ; run assets/art/render.sh and commit the result" >&2
+    exit 1
+fi
+echo "render.sh --check: all $count pictures match their sources"
