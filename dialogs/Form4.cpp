@@ -4,9 +4,9 @@
 #include "Ending.h"
 #include "Forms.h"
 #include "GameState.h"
-#include "Ini.h"
 #include "Pictures.h"
 #include "Platform.h"
+#include "Settings.h"
 
 namespace kotebu {
 
@@ -39,9 +39,9 @@ Form4::Form4(QWidget *parent)
     ui->Image1->setPixmap(pictures::heroine(state.SecondGame != 0, view.pose));
     ui->Label1->setText(displayText(view.text));
 
-    // Only "Gaming" is written: the heroine's values are left behind, and the
-    // next start rebuilds the state file from the template.
-    WriteIni(QStringLiteral("KTBSP"), state.section(), QStringLiteral("Gaming"), QStringLiteral("OFF"));
+    // Only the finished mark is written: the heroine's values are left
+    // behind, and the next start rebuilds the state file from the template.
+    settings::markGameFinished(state);
 }
 
 Form4::~Form4() = default;

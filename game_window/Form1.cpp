@@ -7,8 +7,10 @@
 #include "Forms.h"
 #include "GameState.h"
 #include "GameStore.h"
+#include "Ini.h"
 #include "Pictures.h"
 #include "Platform.h"
+#include "Settings.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -213,7 +215,7 @@ void Form1::EndGame()
         // so the day is not thrown away at the first failure.
         QApplication::restoreOverrideCursor();
         MessageRequest failed;
-        failed.text = QStringLiteral("KTBSP.INI を保存できませんでした") + gameLineBreak()
+        failed.text = iniFileName(settings::stateFile()) + QStringLiteral(" を保存できませんでした") + gameLineBreak()
                       + QStringLiteral("もう一度保存しますか？");
         failed.icon = MessageIcon::Critical;
         failed.buttons = MessageButtons::RetryBackEnd;
