@@ -29,12 +29,9 @@ FolderLock::FolderLock()
     if (!held)
         return;
 
-    MessageRequest request;
-    request.text = QStringLiteral("このフォルダのゲームはもう始まっています。") + gameLineBreak()
-                   + QStringLiteral("先に始めたほうで遊んでください。");
-    request.icon = MessageIcon::Warning;
-    messageBoxes().show(request);
-    endProgram(0);
+    showMessageAndEnd(QStringLiteral("このフォルダのゲームはもう始まっています。") + gameLineBreak()
+                          + QStringLiteral("先に始めたほうで遊んでください。"),
+                      MessageIcon::Warning);
 }
 
 FolderLock::~FolderLock()

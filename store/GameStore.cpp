@@ -22,11 +22,8 @@ namespace {
 
 [[noreturn]] void missingTemplate()
 {
-    MessageRequest request;
-    request.text = iniFileName(settings::templateFile()) + QStringLiteral(" がみつかりません。新しいゲームを準備できません。");
-    request.icon = MessageIcon::Critical;
-    messageBoxes().show(request);
-    endProgram();
+    showMessageAndEnd(iniFileName(settings::templateFile()) + QStringLiteral(" がみつかりません。新しいゲームを準備できません。"),
+                      MessageIcon::Critical);
 }
 
 } // namespace

@@ -13,20 +13,12 @@ namespace {
 
 [[noreturn]] void missingFile(const QString &base)
 {
-    MessageRequest request;
-    request.text = iniFileName(base) + QStringLiteral(" がみつかりません");
-    request.icon = MessageIcon::Warning;
-    messageBoxes().show(request);
-    endProgram();
+    showMessageAndEnd(iniFileName(base) + QStringLiteral(" がみつかりません"), MessageIcon::Warning);
 }
 
 [[noreturn]] void missingSection(const QString &section)
 {
-    MessageRequest request;
-    request.text = QStringLiteral("セクション名") + section + QStringLiteral("エラー");
-    request.icon = MessageIcon::Critical;
-    messageBoxes().show(request);
-    endProgram();
+    showMessageAndEnd(QStringLiteral("セクション名") + section + QStringLiteral("エラー"), MessageIcon::Critical);
 }
 
 struct OpenedIni {
