@@ -10,17 +10,6 @@
 
 namespace kotebu {
 
-namespace {
-
-void setPointSize(QWidget *widget, double points)
-{
-    QFont font = widget->font();
-    font.setPointSizeF(points);
-    widget->setFont(font);
-}
-
-} // namespace
-
 Form4::Form4(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::Form4>())
 {
