@@ -79,6 +79,11 @@ constexpr BattleTexts SecondGameTexts{
 
 QString text(const char16_t *s) { return QString::fromUtf16(s); }
 
+QString pictureName(const RosterRow &row)
+{
+    return QLatin1String(row.image) + QStringLiteral(".KB2");
+}
+
 int baseRow(const std::array<RosterRow, RosterSize> &rows, Int16 experience)
 {
     for (int row = 0; row <= LastSearchRow; ++row) {
@@ -136,6 +141,11 @@ const std::array<RosterRow, RosterSize> &roster(bool secondGame)
     return secondGame ? SecondGameRoster : FirstGameRoster;
 }
 
+QString bossPictureName(bool secondGame)
+{
+    return pictureName(roster(secondGame)[BossRow]);
+}
+
 PhaseOutcome Battle(GameState &state, RandomSource &random)
 {
     const auto &rows = roster(state.SecondGame != False);
@@ -156,7 +166,7 @@ PhaseOutcome Battle(GameState &state, RandomSource &random)
 
     ShownPicture picture;
     picture.kind = ShownPicture::Kind::MonsterFile;
-    picture.file = state.PictureFolder + QLatin1String(enemy.image) + QStringLiteral(".KB2");
+    picture.file = state.PictureFolder + pictureName(enemy);
     outcome.picture = picture;
 
     QString message = text(enemy.name) + QStringLiteral("が現れた！") + state.CrLf + text(texts.fought);

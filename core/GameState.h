@@ -43,7 +43,6 @@ struct GameState {
     QString CrLf;          // LF then CR, set by LoadGameState
     QString PictureFolder; // ends with the folder separator
 
-    QString section() const { return SecondGame ? QStringLiteral("KoTeBu2") : QStringLiteral("KoTeBu"); }
     QString heroineName() const;
 };
 

@@ -72,6 +72,15 @@ void endProgram(int code)
     throw ProgramEnded{code};
 }
 
+void showMessageAndEnd(const QString &text, MessageIcon icon)
+{
+    MessageRequest request;
+    request.text = text;
+    request.icon = icon;
+    messageBoxes().show(request);
+    endProgram(0);
+}
+
 QString applicationTitle()
 {
     return QStringLiteral("KoTeBu Special Pack");

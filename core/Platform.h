@@ -72,6 +72,10 @@ struct ProgramEnded {
     int code = 0;
 };
 
+// The message of a fault the game cannot go on from, then the end of the
+// program with status 0.
+[[noreturn]] void showMessageAndEnd(const QString &text, MessageIcon icon);
+
 // The title of message boxes that do not name their own.
 QString applicationTitle();
 

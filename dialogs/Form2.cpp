@@ -3,8 +3,8 @@
 
 #include "Forms.h"
 #include "GameState.h"
-#include "Ini.h"
 #include "Numbers.h"
+#include "Settings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,15 +13,6 @@
 namespace kotebu {
 
 namespace {
-
-const QString stateFile = QStringLiteral("KTBSP");
-const QString on = QStringLiteral("ON");
-const QString off = QStringLiteral("OFF");
-
-bool isOn(const std::optional<QString> &value)
-{
-    return value && *value == on; // exactly "ON": "on" or "On" do not count
-}
 
 // The seconds a day length text is worth when it has to become a bar value:
 // rounded to the nearest whole number, halves to even, and held inside the
@@ -56,18 +47,18 @@ Form2::Form2(QWidget *parent)
 
     setWindowTitle(QStringLiteral("設定"));
     CenterForm(this);
-    const QString section = game().section();
+    const GameState &state = game();
     // Only the second game has a story to skip; the first still shows the value.
-    if (!game().SecondGame)
+    if (!state.SecondGame)
         ui->Check2->setEnabled(false);
 
     // Milliseconds are shown as seconds; the text rule then cuts a fraction
     // such as "2.5" down to whole seconds.
-    const double millis = std::floor(leadingNumber(ReadIni(stateFile, section, QStringLiteral("TimeOfDay")).value_or(QString())).value_or(0.0));
+    const double millis = std::floor(leadingNumber(settings::dayLengthText(state)).value_or(0.0));
     ui->Text1->setText(QString::number(millis / 1000.0, 'g', 15));
 
-    ui->Check1->setChecked(isOn(ReadIni(stateFile, section, QStringLiteral("ICONIC"))));
-    ui->Check2->setChecked(isOn(ReadIni(stateFile, section, QStringLiteral("DemoSkip"))));
+    ui->Check1->setChecked(settings::startMinimised(state));
+    ui->Check2->setChecked(settings::skipStory(state));
 
     // The text may still hold what the rule ignored ("0.5", "75", "-2"); the
     // bar takes the nearest value it can show and the text follows it.
@@ -96,10 +87,10 @@ void Form2::barChanged(int seconds)
 void Form2::okClicked()
 {
     // The bar is what counts: a text the rule ignored is not saved.
-    const QString section = game().section();
-    WriteIni(stateFile, section, QStringLiteral("TimeOfDay"), ui->HScroll1->value() * 1000);
-    WriteIni(stateFile, section, QStringLiteral("ICONIC"), ui->Check1->isChecked() ? on : off);
-    WriteIni(stateFile, section, QStringLiteral("DemoSkip"), ui->Check2->isChecked() ? on : off);
+    const GameState &state = game();
+    settings::setDayLength(state, ui->HScroll1->value() * 1000);
+    settings::setStartMinimised(state, ui->Check1->isChecked());
+    settings::setSkipStory(state, ui->Check2->isChecked());
     accept();
 }
 

@@ -4,22 +4,11 @@
 #include "Ending.h"
 #include "Forms.h"
 #include "GameState.h"
-#include "Ini.h"
 #include "Pictures.h"
 #include "Platform.h"
+#include "Settings.h"
 
 namespace kotebu {
-
-namespace {
-
-void setPointSize(QWidget *widget, double points)
-{
-    QFont font = widget->font();
-    font.setPointSizeF(points);
-    widget->setFont(font);
-}
-
-} // namespace
 
 Form4::Form4(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::Form4>())
@@ -39,9 +28,9 @@ Form4::Form4(QWidget *parent)
     ui->Image1->setPixmap(pictures::heroine(state.SecondGame != 0, view.pose));
     ui->Label1->setText(displayText(view.text));
 
-    // Only "Gaming" is written: the heroine's values are left behind, and the
-    // next start rebuilds the state file from the template.
-    WriteIni(QStringLiteral("KTBSP"), state.section(), QStringLiteral("Gaming"), QStringLiteral("OFF"));
+    // Only the finished mark is written: the heroine's values are left
+    // behind, and the next start rebuilds the state file from the template.
+    settings::markGameFinished(state);
 }
 
 Form4::~Form4() = default;

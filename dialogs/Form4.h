@@ -11,9 +11,8 @@ class Form4;
 namespace kotebu {
 
 // The last window of a game: the ending picture and text, with the score
-// after a victory. Loading it marks the game finished ("Gaming" = "OFF") at
-// once, so a program killed while it is open still starts a new game next
-// time. Shown with exec(); "完" ends the program, the close box returns.
+// after a victory. Loading it marks the game finished at once, so a program
+// killed while it is open still starts a new game next time. Shown with exec(); "完" ends the program, the close box returns.
 class Form4 : public QDialog {
     Q_OBJECT
 

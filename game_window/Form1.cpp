@@ -7,13 +7,14 @@
 #include "Forms.h"
 #include "GameState.h"
 #include "GameStore.h"
+#include "Ini.h"
 #include "Pictures.h"
 #include "Platform.h"
+#include "Settings.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QFont>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
@@ -22,26 +23,6 @@
 #include <algorithm>
 
 namespace kotebu {
-
-
-namespace {
-
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
-void fill(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-} // namespace
 
 Form1::Form1(QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::Form1>())
@@ -52,14 +33,12 @@ Form1::Form1(QWidget *parent)
     // The client area is fixed; the menu bar sits above it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    fill(ui->centralwidget, QColor(128, 255, 128));
-    fill(ui->Shape1, QColor(255, 236, 190)); // a warm wooden tray
-    setTextColour(ui->Label1, Qt::blue);
-    setTextColour(ui->Label2, Qt::magenta);
-    setTextColour(ui->Label3, Qt::red);
-    QFont statusFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    statusFont.setPointSizeF(10.5);
-    ui->Label3->setFont(statusFont);
+    fillBackground(ui->centralwidget, QColor(128, 255, 128));
+    fillBackground(ui->Shape1, QColor(255, 236, 190)); // a warm wooden tray
+    setColour(ui->Label1, QPalette::WindowText, Qt::blue);
+    setColour(ui->Label2, QPalette::WindowText, Qt::magenta);
+    setColour(ui->Label3, QPalette::WindowText, Qt::red);
+    ui->Label3->setFont(windowsFont(QStringLiteral("ＭＳ Ｐゴシック"), 10.5));
 
     for (int item = 0; item < CareItemCount; ++item) {
         Image2[item]->setPixmap(pictures::careItem(item));
@@ -213,7 +192,7 @@ void Form1::EndGame()
         // so the day is not thrown away at the first failure.
         QApplication::restoreOverrideCursor();
         MessageRequest failed;
-        failed.text = QStringLiteral("KTBSP.INI を保存できませんでした") + gameLineBreak()
+        failed.text = iniFileName(settings::stateFile()) + QStringLiteral(" を保存できませんでした") + gameLineBreak()
                       + QStringLiteral("もう一度保存しますか？");
         failed.icon = MessageIcon::Critical;
         failed.buttons = MessageButtons::RetryBackEnd;

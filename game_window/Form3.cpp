@@ -4,22 +4,7 @@
 #include "EnemyBook.h"
 #include "Forms.h"
 
-#include <QFont>
-#include <QPalette>
-
 namespace kotebu {
-
-namespace {
-
-QFont windowsFont(const QString &family, qreal points, bool bold = false)
-{
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-} // namespace
 
 Form3::Form3(const QPixmap &monster, bool secondGame, int enemyIndex, QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::Form3>())
@@ -29,10 +14,7 @@ Form3::Form3(const QPixmap &monster, bool secondGame, int enemyIndex, QWidget *p
     // A fixed window: no help button or resize grip of the platform's own.
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    QPalette ground = palette();
-    ground.setColor(QPalette::Window, QColor(255, 255, 224));
-    setPalette(ground);
-    setAutoFillBackground(true);
+    kotebu::fillBackground(this, QColor(255, 255, 224));
 
     // Half points do not fit the form file's whole-point sizes.
     ui->Label2->setFont(windowsFont(QStringLiteral("ＭＳ ゴシック"), 13.5));

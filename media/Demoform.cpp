@@ -14,14 +14,6 @@ namespace kotebu {
 
 namespace {
 
-void paintBlack(QWidget *widget)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 bool isShiftCtrlOrAlt(int key)
 {
     return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_AltGr;
@@ -34,13 +26,10 @@ Demoform::Demoform(QWidget *parent)
 {
     ui->setupUi(this);
     setFixedSize(twips(3765), twips(1380));
-    paintBlack(this);
+    fillBackground(this, Qt::black);
     setFocusPolicy(Qt::StrongFocus);
 
-    QFont year(QStringLiteral("ＭＳ Ｐ明朝"));
-    year.setPointSizeF(14.25);
-    year.setBold(true);
-    ui->Label1->setFont(year);
+    ui->Label1->setFont(windowsFont(QStringLiteral("ＭＳ Ｐ明朝"), 14.25, true));
 
     for (char frame : {'A', 'B', 'C', 'D'}) {
         QLabel *holder = frameHolder(frame);

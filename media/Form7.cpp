@@ -26,18 +26,12 @@ Form7::Form7(QWidget *parent)
 {
     ui->setupUi(this);
     setFixedSize(twips(7590), twips(5145));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    fillBackground(this, Qt::black);
 
-    QFont title(QStringLiteral("ＭＳ Ｐゴシック"));
-    title.setPointSizeF(11.25);
-    ui->Label1_0->setFont(title);
-    ui->Label1_1->setFont(title);
-    QFont lyric = title;
-    lyric.setBold(true);
-    ui->Label2->setFont(lyric);
+    const QString gothic = QStringLiteral("ＭＳ Ｐゴシック");
+    ui->Label1_0->setFont(windowsFont(gothic, 11.25));
+    ui->Label1_1->setFont(windowsFont(gothic, 11.25));
+    ui->Label2->setFont(windowsFont(gothic, 11.25, true));
 
     ui->Image1_1->setPixmap(pictures::selectorFirstGame());
     ui->Image1_0->setPixmap(pictures::secondHeroineStart());

@@ -2,6 +2,9 @@
 
 #include "GameState.h"
 #include "Platform.h"
+#include "Settings.h"
+
+#include <QFile>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -12,7 +15,8 @@ namespace kotebu {
 
 FolderLock::FolderLock()
 {
-    m_handle = ::open("KTBSP.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    const QByteArray lockName = QFile::encodeName(settings::stateFile() + QStringLiteral(".lock"));
+    m_handle = ::open(lockName.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (m_handle < 0)
         return;
     // flock() belongs to the open file, so the kernel lets go of it when the
@@ -25,12 +29,9 @@ FolderLock::FolderLock()
     if (!held)
         return;
 
-    MessageRequest request;
-    request.text = QStringLiteral("このフォルダのゲームはもう始まっています。") + gameLineBreak()
-                   + QStringLiteral("先に始めたほうで遊んでください。");
-    request.icon = MessageIcon::Warning;
-    messageBoxes().show(request);
-    endProgram(0);
+    showMessageAndEnd(QStringLiteral("このフォルダのゲームはもう始まっています。") + gameLineBreak()
+                          + QStringLiteral("先に始めたほうで遊んでください。"),
+                      MessageIcon::Warning);
 }
 
 FolderLock::~FolderLock()

@@ -6,7 +6,7 @@ namespace kotebu {
 // directory) while this one runs: two copies would each save their own day
 // over the other's. A second start shows its message and ends the program
 // without touching either INI file. The lock is a kernel lock on
-// "KTBSP.lock" in the folder, so a copy that crashed leaves nothing stuck. A
+// a lock file named after the state file, so a copy that crashed leaves nothing stuck. A
 // folder the lock file cannot be made in is played without it (its saves
 // fail with their own message).
 class FolderLock {

@@ -8,11 +8,11 @@
 #include "Platform.h"
 #include "Random.h"
 #include "SafeSave.h"
+#include "Settings.h"
 
 #include <QDateTime>
 #include <QFile>
 
-#include <array>
 #include <cmath>
 #include <limits>
 
@@ -20,32 +20,10 @@ namespace kotebu {
 
 namespace {
 
-const QString StateFile = QStringLiteral("KTBSP");
-const QString TemplateFileName = QStringLiteral("KTBSPST.INI");
-
-// The saved heroine values: key and member, in the order they are read and
-// written.
-struct HeroineKey {
-    const char *key;
-    Int16 GameState::*value;
-};
-constexpr std::array<HeroineKey, 7> HeroineKeys{{
-    {"KotebuYear", &GameState::Year},
-    {"KotebuEx", &GameState::Experience},
-    {"Tairyoku", &GameState::Stamina},
-    {"Chiryoku", &GameState::Knowledge},
-    {"Joho", &GameState::Information},
-    {"Aijo", &GameState::Love},
-    {"Miryoku", &GameState::Charm},
-}};
-
 [[noreturn]] void missingTemplate()
 {
-    MessageRequest request;
-    request.text = TemplateFileName + QStringLiteral(" がみつかりません。新しいゲームを準備できません。");
-    request.icon = MessageIcon::Critical;
-    messageBoxes().show(request);
-    endProgram();
+    showMessageAndEnd(iniFileName(settings::templateFile()) + QStringLiteral(" がみつかりません。新しいゲームを準備できません。"),
+                      MessageIcon::Critical);
 }
 
 } // namespace
@@ -66,7 +44,7 @@ std::int16_t storedHeroineValue(const QString &text)
 void LoadGameState(GameState &state, const std::function<void()> &prepareDragIcons)
 {
     seedRandom(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
-    const QString section = state.section();
+    const QString section = settings::gameSection(state);
     state.NextPhase = 0;
     state.Paused = 0;
     state.EndingKind = 0;
@@ -74,8 +52,8 @@ void LoadGameState(GameState &state, const std::function<void()> &prepareDragIco
     state.LastPhase = 1;
     state.GameRunning = True;
     state.CrLf = gameLineBreak();
-    for (const HeroineKey &entry : HeroineKeys) {
-        const std::optional<QString> text = ReadIni(StateFile, section, QString::fromLatin1(entry.key));
+    for (const settings::HeroineKey &entry : settings::heroineKeys()) {
+        const std::optional<QString> text = ReadIni(settings::stateFile(), section, QString::fromLatin1(entry.key));
         state.*entry.value = text ? storedHeroineValue(*text) : Int16(0);
     }
     if (prepareDragIcons)
@@ -90,7 +68,7 @@ void PrepareNewGame(const GameState &state)
     request.text = QStringLiteral("新しくゲームを始める為の準備をします。");
     messageBoxes().show(request);
 
-    const QString templatePath = findFileNoCase(TemplateFileName);
+    const QString templatePath = findFileNoCase(iniFileName(settings::templateFile()));
     if (templatePath.isEmpty())
         missingTemplate();
     QFile source(templatePath);
@@ -108,11 +86,11 @@ void PrepareNewGame(const GameState &state)
         copy.append("\r\n", 2);
     }
 
-    const QString stateName = StateFile + QStringLiteral(".INI");
+    const QString stateName = iniFileName(settings::stateFile());
     QString target = findFileNoCase(stateName);
     if (target.isEmpty())
         target = stateName;
-    if (!replaceFileWhole(target, StateFile + QStringLiteral(".$$$"), copy))
+    if (!replaceFileWhole(target, iniSwapName(settings::stateFile()), copy))
         reportNotSaved(stateName);
 }
 
@@ -120,9 +98,9 @@ bool SaveDay(const GameState &state)
 {
     // The seven writes in their order, saved to disk in one go.
     std::vector<std::pair<QString, QString>> values;
-    for (const HeroineKey &entry : HeroineKeys)
+    for (const settings::HeroineKey &entry : settings::heroineKeys())
         values.emplace_back(QString::fromLatin1(entry.key), QString::number(state.*entry.value));
-    return WriteIniKeys(StateFile, state.section(), values);
+    return WriteIniKeys(settings::stateFile(), settings::gameSection(state), values);
 }
 
 } // namespace kotebu

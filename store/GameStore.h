@@ -14,8 +14,8 @@ struct GameState;
 // main window's care items get their drag pictures.
 void LoadGameState(GameState &state, const std::function<void()> &prepareDragIcons = {});
 
-// Tells the player a new game is being prepared, then rebuilds "KTBSP.INI"
-// from the start template "KTBSPST.INI".
+// Tells the player a new game is being prepared, then rebuilds the state file
+// from the start template.
 void PrepareNewGame(const GameState &state);
 
 // The end of a day's play: the seven heroine values, in their order. False

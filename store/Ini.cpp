@@ -13,20 +13,12 @@ namespace {
 
 [[noreturn]] void missingFile(const QString &base)
 {
-    MessageRequest request;
-    request.text = base + QStringLiteral(".INI がみつかりません");
-    request.icon = MessageIcon::Warning;
-    messageBoxes().show(request);
-    endProgram();
+    showMessageAndEnd(iniFileName(base) + QStringLiteral(" がみつかりません"), MessageIcon::Warning);
 }
 
 [[noreturn]] void missingSection(const QString &section)
 {
-    MessageRequest request;
-    request.text = QStringLiteral("セクション名") + section + QStringLiteral("エラー");
-    request.icon = MessageIcon::Critical;
-    messageBoxes().show(request);
-    endProgram();
+    showMessageAndEnd(QStringLiteral("セクション名") + section + QStringLiteral("エラー"), MessageIcon::Critical);
 }
 
 struct OpenedIni {
@@ -34,10 +26,10 @@ struct OpenedIni {
     QByteArray bytes;
 };
 
-// Finds base + ".INI" in whatever letter case it exists and reads it whole.
+// Finds base's file in whatever letter case it exists and reads it whole.
 OpenedIni openIni(const QString &base)
 {
-    const QString path = findFileNoCase(base + QStringLiteral(".INI"));
+    const QString path = findFileNoCase(iniFileName(base));
     if (path.isEmpty())
         missingFile(base);
     QFile file(path);
@@ -50,6 +42,16 @@ OpenedIni openIni(const QString &base)
 }
 
 } // namespace
+
+QString iniFileName(const QString &base)
+{
+    return base + QStringLiteral(".INI");
+}
+
+QString iniSwapName(const QString &base)
+{
+    return base + QStringLiteral(".$$$");
+}
 
 std::optional<QString> ReadIni(const QString &base, const QString &section, const QString &key)
 {
@@ -73,8 +75,8 @@ void WriteIni(const QString &base, const QString &section, const QString &key, c
         return;
     case ini::Rewrite::Changed:
         // Rename over the file as it is spelled, so no second spelling appears.
-        if (!replaceFileWhole(ini.path, base + QStringLiteral(".$$$"), result.bytes))
-            reportNotSaved(base + QStringLiteral(".INI"));
+        if (!replaceFileWhole(ini.path, iniSwapName(base), result.bytes))
+            reportNotSaved(iniFileName(base));
         return;
     }
 }
@@ -97,7 +99,7 @@ bool WriteIniKeys(const QString &base, const QString &section, const std::vector
             changed = true;
         }
     }
-    return !changed || replaceFileWhole(ini.path, base + QStringLiteral(".$$$"), ini.bytes);
+    return !changed || replaceFileWhole(ini.path, iniSwapName(base), ini.bytes);
 }
 
 } // namespace kotebu

@@ -11,6 +11,11 @@ namespace kotebu {
 // The game's INI files: base name + ".INI" in the working directory, found
 // without regard to letter case. Every call opens, works and closes the file.
 
+// base + ".INI", the name the file goes by in messages too.
+QString iniFileName(const QString &base);
+// The temporary file a rewrite of base's file goes through, beside it.
+QString iniSwapName(const QString &base);
+
 // The value of the first line holding `key` after the header of `section`
 // (the search runs on across later sections), or nullopt when no line holds
 // it. A missing file or section shows its message and ends the program.

@@ -116,11 +116,7 @@ bool replaceFileWhole(const QString &linkOrTarget, const QString &temporaryName,
 
 void reportNotSaved(const QString &fileName)
 {
-    MessageRequest request;
-    request.text = fileName + QStringLiteral(" を保存できませんでした");
-    request.icon = MessageIcon::Critical;
-    messageBoxes().show(request);
-    endProgram();
+    showMessageAndEnd(fileName + QStringLiteral(" を保存できませんでした"), MessageIcon::Critical);
 }
 
 } // namespace kotebu

@@ -14,9 +14,9 @@
 #include "Form9.h"
 #include "GameState.h"
 #include "GameStore.h"
-#include "Ini.h"
 #include "Numbers.h"
 #include "Random.h"
+#include "Settings.h"
 #include "Story.h"
 #include "Wait.h"
 
@@ -26,18 +26,12 @@ namespace kotebu {
 
 namespace {
 
-QString readSetting(const QString &section, const QString &key)
-{
-    return ReadIni(QStringLiteral("KTBSP"), section, key).value_or(QString());
-}
-
 void checkPictureFolders()
 {
-    const QString pack = QStringLiteral("Pack");
-    const QString first = readSetting(pack, QStringLiteral("KoTeBuPath"));
-    const QString second = readSetting(pack, QStringLiteral("KoTeBu2Path"));
+    const QString first = settings::pictureFolder(false);
+    const QString second = settings::pictureFolder(true);
     // The stored folders end with their separator; the names are joined as they stand.
-    if (!fileExistsNoCase(first + QStringLiteral("Manepu.KB2")) || !fileExistsNoCase(second + QStringLiteral("Haga.KB2"))) {
+    if (!fileExistsNoCase(first + bossPictureName(false)) || !fileExistsNoCase(second + bossPictureName(true))) {
         Form9 setup;
         setup.exec();
     }
@@ -59,11 +53,11 @@ void chooseGame()
     selector.close();
 }
 
-void runStoryAndStartScreen(const QString &section)
+void runStoryAndStartScreen()
 {
     if (game().SecondGame) {
         game().DemoSkipRequested = False;
-        if (readSetting(section, QStringLiteral("DemoSkip")) == QLatin1String("ON")) {
+        if (settings::skipStory(game())) {
             game().DemoSkipRequested = True;
         } else {
             Form5 story;
@@ -130,21 +124,19 @@ std::unique_ptr<Form1> Main()
     showLogo();
     chooseGame();
 
-    const QString section = state.section();
-    if (readSetting(section, QStringLiteral("Gaming")) == QLatin1String("OFF"))
+    if (settings::gameFinished(state))
         PrepareNewGame(state);
 
-    state.PictureFolder = readSetting(QStringLiteral("Pack"),
-                                      state.SecondGame ? QStringLiteral("KoTeBu2Path") : QStringLiteral("KoTeBuPath"));
+    state.PictureFolder = settings::pictureFolder(state.SecondGame != False);
 
-    runStoryAndStartScreen(section);
+    runStoryAndStartScreen();
 
     auto window = std::make_unique<Form1>();
     window->openSettings = [w = window.get()] {
         Form2 settings(w);
         settings.exec();
     };
-    if (readSetting(section, QStringLiteral("ICONIC")) == QLatin1String("ON"))
+    if (settings::startMinimised(state))
         window->setWindowState(window->windowState() | Qt::WindowMinimized);
 
     LoadGameState(state, [w = window.get()] { w->prepareDragIcons(); });
@@ -152,7 +144,7 @@ std::unique_ptr<Form1> Main()
 
     while (state.GameRunning) {
         // Read every round, so a new day length counts from the next phase.
-        window->startDayClock(dayClockInterval(readSetting(section, QStringLiteral("TimeOfDay"))));
+        window->startDayClock(dayClockInterval(settings::dayLengthText(state)));
         state.NextPhase = 0;
         window->show();
         waitUntil([&] { return state.NextPhase != 0; });

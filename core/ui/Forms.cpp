@@ -74,6 +74,34 @@ void CenterForm(QWidget *window)
     }
 }
 
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+void fillBackground(QWidget *widget, const QColor &colour)
+{
+    setColour(widget, QPalette::Window, colour);
+    widget->setAutoFillBackground(true);
+}
+
+QFont windowsFont(const QString &family, qreal points, bool bold)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void setPointSize(QWidget *widget, qreal points)
+{
+    QFont font = widget->font();
+    font.setPointSizeF(points);
+    widget->setFont(font);
+}
+
 QString displayText(const QString &gameText)
 {
     QString text = gameText;

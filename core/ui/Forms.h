@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QFont>
+#include <QPalette>
 #include <QString>
 
+class QColor;
 class QWidget;
 
 namespace kotebu {
@@ -19,6 +22,19 @@ void CenterForm(QWidget *window);
 // The game's strings join lines with LF CR; a label shows "\n\r" as a break
 // followed by an indent. Every text that reaches a widget goes through here.
 QString displayText(const QString &gameText);
+
+// One colour of a widget's palette; its other colours stay as they are.
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
+
+// The widget paints its own background in `colour`.
+void fillBackground(QWidget *widget, const QColor &colour);
+
+// A font of the windows by its Windows name (see installJapaneseFonts()).
+// Form files hold whole points only; several windows sit between them.
+QFont windowsFont(const QString &family, qreal points, bool bold = false);
+
+// The widget's own font at a size between the form file's whole points.
+void setPointSize(QWidget *widget, qreal points);
 
 // Maps the Windows font names of the windows ("ＭＳ Ｐゴシック", "MS Sans Serif"...)
 // onto the installed IPA fonts. Call once after the application exists.

@@ -1,10 +1,11 @@
 #include "Form9.h"
 #include "ui_Form9.h"
 
+#include "Battle.h"
 #include "FileNames.h"
 #include "Forms.h"
-#include "Ini.h"
 #include "Platform.h"
+#include "Settings.h"
 
 #include <QFileInfo>
 #include <QScopedValueRollback>
@@ -12,10 +13,6 @@
 namespace kotebu {
 
 namespace {
-
-const QString pack = QStringLiteral("Pack");
-const QString firstKey = QStringLiteral("KoTeBuPath");
-const QString secondKey = QStringLiteral("KoTeBu2Path");
 
 // Puts a completed text back without moving the cursor away from where the
 // player is typing; an unchanged text is left alone, so it raises no change.
@@ -52,8 +49,8 @@ Form9::Form9(QWidget *parent)
     connect(ui->Command2, &QPushButton::clicked, this, &Form9::startClicked);
 
     CenterForm(this);
-    ui->Text1->setText(ReadIni(QStringLiteral("KTBSP"), pack, firstKey).value_or(QString()));
-    ui->Text2->setText(ReadIni(QStringLiteral("KTBSP"), pack, secondKey).value_or(QString()));
+    ui->Text1->setText(settings::pictureFolder(false));
+    ui->Text2->setText(settings::pictureFolder(true));
 }
 
 Form9::~Form9() = default;
@@ -71,8 +68,8 @@ void Form9::CkFd()
     putBack(ui->Text1, first);
     putBack(ui->Text2, second);
 
-    ui->Command2->setEnabled(holds(m_first, ui->Text1->text() + QStringLiteral("Manepu.KB2"))
-                             && holds(m_second, ui->Text2->text() + QStringLiteral("Haga.KB2")));
+    ui->Command2->setEnabled(holds(m_first, ui->Text1->text() + bossPictureName(false))
+                             && holds(m_second, ui->Text2->text() + bossPictureName(true)));
 }
 
 bool Form9::holds(Lookup &last, const QString &file)
@@ -93,13 +90,7 @@ bool Form9::holds(Lookup &last, const QString &file)
 
 void Form9::startClicked()
 {
-    const QString first = ui->Text1->text();
-    const QString second = ui->Text2->text();
-    // The template gets the folders too, so a new game built from it keeps them.
-    WriteIni(QStringLiteral("KTBSP"), pack, firstKey, first);
-    WriteIni(QStringLiteral("KTBSP"), pack, secondKey, second);
-    WriteIni(QStringLiteral("KTBSPST"), pack, firstKey, first);
-    WriteIni(QStringLiteral("KTBSPST"), pack, secondKey, second);
+    settings::setPictureFolders(ui->Text1->text(), ui->Text2->text());
     accept();
 }
 

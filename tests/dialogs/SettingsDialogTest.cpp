@@ -38,7 +38,7 @@ struct SettingsDialog : ::testing::Test {
                                    + QStringList{"[KoTeBu2]", "Gaming=ON"} + (secondGame ? mine : other)));
     }
 
-    std::optional<QString> saved(const char *key) const { return ReadIni("KTBSP", game().section(), key); }
+    std::optional<QString> saved(const char *key) const { return ReadIni("KTBSP", game().SecondGame ? "KoTeBu2" : "KoTeBu", key); }
 
     static QLineEdit *text(Form2 &form) { return form.findChild<QLineEdit *>("Text1"); }
     static QScrollBar *bar(Form2 &form) { return form.findChild<QScrollBar *>("HScroll1"); }
