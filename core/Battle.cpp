@@ -187,7 +187,7 @@ PhaseOutcome Battle(GameState &state, RandomSource &random)
         outcome.message = message;
         if (row == BossRow) {
             state.GameRunning = False;
-            state.EndingKind = 1;
+            state.EndingKind = EndingKind::Victory;
             outcome.pauseAfter = true;
         }
         return outcome;
@@ -201,7 +201,7 @@ PhaseOutcome Battle(GameState &state, RandomSource &random)
         state.Stamina = -10;
     if (ageOf(state) > LastForgivingAge) {
         state.GameRunning = False;
-        state.EndingKind = 2;
+        state.EndingKind = EndingKind::Defeat;
     }
     return outcome;
 }

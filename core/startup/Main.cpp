@@ -88,16 +88,16 @@ void RunPhase(Form1 &window, Int16 phase)
 {
     GameState &state = game();
     switch (phase) {
-    case 1:
+    case Phase::Night:
         window.ShowCareItems();
         window.apply(Night(state));
         state.Year = static_cast<Int16>(state.Year + 1);
         break;
-    case 2:
+    case Phase::Morning:
         window.HideCareItems();
         window.apply(Morning(state, random()));
         break;
-    case 3: {
+    case Phase::Adventure: {
         const PhaseOutcome fight = Battle(state, random());
         window.apply(fight);
         if (fight.pauseAfter)

@@ -17,8 +17,8 @@ class Form1;
 // the day from it.
 std::unique_ptr<Form1> Main();
 
-// One phase of the day as the clock signalled it: 1 night (the care items,
-// the night, a quarter year older), 2 morning, 3 an encounter; other values
+// One phase of the day as the clock signalled it: the night (the care items,
+// the night, a quarter year older), the morning or an encounter; other values
 // do nothing.
 void RunPhase(Form1 &window, Int16 phase);
 
