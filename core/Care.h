@@ -22,9 +22,9 @@ struct CareOutcome {
     bool hideItems = false;  // a successful action hides the tray until the next night
 };
 
-// A care item dropped on the heroine. Acts only when LastPhase is the night; any other
-// item index or phase gives an empty outcome. The caller shows the message
-// (clearing Label2 when it is empty) and refreshes the status line.
+// A care item dropped on the heroine. Acts only when LastPhase is the night;
+// any other item index or phase gives an empty outcome. The caller shows the
+// message (clearing Label2 when it is empty) and refreshes the status line.
 CareOutcome CareAction(GameState &state, int item);
 
 } // namespace kotebu
