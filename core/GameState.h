@@ -72,12 +72,6 @@ int ageOf(const GameState &state);
 Int16 saturated(int value);
 Int16 saturated(double value);
 
-// One step of the day's tick count. The count is a 16-bit value that only
-// matters modulo 3: past the top it starts again from the smallest value with
-// the remainder the next count would have had, so the morning, adventure,
-// night cycle goes on unbroken.
-Int16 nextPhaseTick(Int16 tick);
-
 // The game's line break inside its own strings: line feed, then carriage return.
 QString gameLineBreak();
 

@@ -2,6 +2,7 @@
 #include "ui_Form1.h"
 
 #include "Care.h"
+#include "DayClock.h"
 #include "DayEvents.h"
 #include "Form3.h"
 #include "Forms.h"
@@ -161,11 +162,7 @@ void Form1::prepareDragIcons()
 
 void Form1::dayClockTick()
 {
-    GameState &state = game();
-    if (state.Paused)
-        return;
-    state.PhaseTick = nextPhaseTick(state.PhaseTick);
-    state.NextPhase = static_cast<Int16>((state.PhaseTick % 3 + 3) % 3 + 1);
+    advanceDayClock(game());
 }
 
 void Form1::runSettings()

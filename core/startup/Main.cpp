@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "Battle.h"
+#include "DayClock.h"
 #include "DayEvents.h"
 #include "Demoform.h"
 #include "FileNames.h"
@@ -15,12 +16,9 @@
 #include "GameState.h"
 #include "GameStore.h"
 #include "Ini.h"
-#include "Numbers.h"
 #include "Random.h"
 #include "Story.h"
 #include "Wait.h"
-
-#include <cmath>
 
 namespace kotebu {
 
@@ -107,19 +105,6 @@ void RunPhase(Form1 &window, Int16 phase)
     default:
         break;
     }
-}
-
-int dayClockInterval(const QString &storedValue)
-{
-    const std::optional<double> value = leadingNumber(storedValue);
-    if (!value || std::isnan(*value) || *value <= 0.0)
-        return DefaultDayMs;
-    const double rounded = std::nearbyint(*value); // halves to even
-    if (rounded < ShortestDayMs)
-        return ShortestDayMs;
-    if (rounded > LongestDayMs)
-        return LongestDayMs;
-    return static_cast<int>(rounded);
 }
 
 std::unique_ptr<Form1> Main()
