@@ -4,8 +4,9 @@
 
 namespace kotebu {
 
-// The enemy viewer's own names and descriptions (they differ slightly from
-// the roster's display names). Out-of-range rows give empty texts.
+// The enemy viewer's name and description of a roster row (they differ
+// slightly from the roster's display names). Out-of-range rows give empty
+// texts.
 QString enemyBookName(bool secondGame, int row);
 QString enemyBookDescription(bool secondGame, int row);
 
