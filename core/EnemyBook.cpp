@@ -6,6 +6,8 @@ namespace kotebu {
 
 namespace {
 
+constexpr Int16 FullInformation = 5;
+
 bool inBook(int row) { return row >= 0 && row < RosterSize; }
 
 } // namespace
@@ -22,6 +24,11 @@ QString enemyBookDescription(bool secondGame, int row)
     if (!inBook(row))
         return {};
     return QString::fromUtf16(roster(secondGame)[row].description);
+}
+
+bool enemyViewerAllowed(const GameState &state)
+{
+    return state.LastPhase == Phase::Adventure && state.Information == FullInformation;
 }
 
 } // namespace kotebu

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameState.h"
+
 #include <QString>
 
 namespace kotebu {
@@ -9,5 +11,9 @@ namespace kotebu {
 // texts.
 QString enemyBookName(bool secondGame, int row);
 QString enemyBookDescription(bool secondGame, int row);
+
+// The viewer opens only right after a fight, and only for a heroine whose
+// Information is exactly 5.
+bool enemyViewerAllowed(const GameState &state);
 
 } // namespace kotebu

@@ -4,6 +4,7 @@
 #include "Care.h"
 #include "DayClock.h"
 #include "DayEvents.h"
+#include "EnemyBook.h"
 #include "Form3.h"
 #include "Forms.h"
 #include "GameState.h"
@@ -239,14 +240,13 @@ void Form1::closeEvent(QCloseEvent *event)
 
 void Form1::updatePopupMenu()
 {
-    const GameState &state = game();
-    ui->ChrSt->setEnabled(state.LastPhase == 3 && state.Information == 5);
+    ui->ChrSt->setEnabled(enemyViewerAllowed(game()));
 }
 
 void Form1::openEnemyViewer()
 {
     GameState &state = game();
-    if (state.LastPhase != 3 || state.Information != 5)
+    if (!enemyViewerAllowed(state))
         return;
 
     state.Paused = True;

@@ -98,10 +98,7 @@ TEST_P(PopupMenuTest, CharacterStatusIsEnabledOnlyAfterAFightWithFullInformation
 
 INSTANTIATE_TEST_SUITE_P(Conditions, PopupMenuTest,
     ::testing::Values(PopupCase{"AfterFightInformation5", 3, 5, true},
-                      PopupCase{"AfterFightInformation4", 3, 4, false},
-                      PopupCase{"NightInformation5", 1, 5, false},
-                      PopupCase{"MorningInformation5", 2, 5, false},
-                      PopupCase{"AfterFightInformation6", 3, 6, false}),
+                      PopupCase{"AfterFightInformation4", 3, 4, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(Form1Fixture, PauseIconHoldsTheClockWhileAButtonIsDown)
