@@ -20,42 +20,6 @@ int pick(float draw, int n)
     return std::clamp(static_cast<int>(std::floor(static_cast<double>(draw) * n)), 0, n - 1);
 }
 
-const std::array<RosterRow, RosterSize> FirstGameRoster{{
-    {u"花ネコ", "Hananeko", 10},
-    {u"花ネコＳＰ", "Hananeko", 20},
-    {u"蚊トンボ", "Katonbo", 32},
-    {u"蚊トンボＳＰ", "Katonbo", 46},
-    {u"ニュルハチ", "Nyuru8", 62},
-    {u"毒ウサギ", "Dokusa", 80},
-    {u"毒ウサギＳＰ", "Dokusa", 100},
-    {u"兵隊ペンギン", "HeitaiP", 122},
-    {u"沼ヒゲ", "Numahige", 144},
-    {u"沼ヒゲＳＰ", "Numahige", 170},
-    {u"バクムシ", "Bakmusi", 198},
-    {u"バクムシＳＰ", "Bakmusi", 228},
-    {u"ｱﾒﾘｶﾂﾉｶﾞｴﾙ", "Tunoflog", 260},
-    {u"まねっこぷぅ", "Manepu", 300},
-    {u"ポポタルト", "Popota", 20},
-}};
-
-const std::array<RosterRow, RosterSize> SecondGameRoster{{
-    {u"バニードッグ", "BUNNYDOG", 10},
-    {u"スシヤ", "SUSIYA", 20},
-    {u"スッポン７", "SUPPON7", 32},
-    {u"隠子", "INKO", 46},
-    {u"クスリマス", "KUSURIMS", 62},
-    {u"バウンドドッグ", "BOUND-D", 80},
-    {u"アイチャン", "AICHAN", 100},
-    {u"チータ", "CHITA", 122},
-    {u"魔法使いサリン", "SARIN", 144},
-    {u"ヤンパパ", "YANPAPA", 170},
-    {u"ロボトミー", "ROBOTOMI", 198},
-    {u"家泣き子", "BAKUDAN", 228},
-    {u"王サンショウ魚", "OSANSYO", 260},
-    {u"ハガ・サターン", "HAGA", 300},
-    {u"ポチ＆タマー", "POCTAMA", 20},
-}};
-
 struct BattleTexts {
     const char16_t *fought;
     const char16_t *won;
@@ -78,11 +42,6 @@ constexpr BattleTexts SecondGameTexts{
 };
 
 QString text(const char16_t *s) { return QString::fromUtf16(s); }
-
-QString pictureName(const RosterRow &row)
-{
-    return QLatin1String(row.image) + QStringLiteral(".KB2");
-}
 
 int baseRow(const std::array<RosterRow, RosterSize> &rows, Int16 experience)
 {
@@ -136,16 +95,6 @@ void applyLossAttribute(GameState &state, int attribute, QString &message)
 
 } // namespace
 
-const std::array<RosterRow, RosterSize> &roster(bool secondGame)
-{
-    return secondGame ? SecondGameRoster : FirstGameRoster;
-}
-
-QString bossPictureName(bool secondGame)
-{
-    return pictureName(roster(secondGame)[BossRow]);
-}
-
 PhaseOutcome Battle(GameState &state, RandomSource &random)
 {
     const auto &rows = roster(state.SecondGame != False);
@@ -166,7 +115,7 @@ PhaseOutcome Battle(GameState &state, RandomSource &random)
 
     ShownPicture picture;
     picture.kind = ShownPicture::Kind::MonsterFile;
-    picture.file = state.PictureFolder + pictureName(enemy);
+    picture.file = state.PictureFolder + pictureFile(enemy);
     outcome.picture = picture;
 
     QString message = text(enemy.name) + QStringLiteral("が現れた！") + state.CrLf + text(texts.fought);
@@ -197,7 +146,7 @@ PhaseOutcome Battle(GameState &state, RandomSource &random)
         outcome.message = message;
         if (row == BossRow) {
             state.GameRunning = False;
-            state.EndingKind = 1;
+            state.EndingKind = EndingKind::Victory;
             outcome.pauseAfter = true;
         }
         return outcome;
@@ -211,7 +160,7 @@ PhaseOutcome Battle(GameState &state, RandomSource &random)
         state.Stamina = -10;
     if (ageOf(state) > LastForgivingAge) {
         state.GameRunning = False;
-        state.EndingKind = 2;
+        state.EndingKind = EndingKind::Defeat;
     }
     return outcome;
 }

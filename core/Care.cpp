@@ -11,7 +11,7 @@ struct CareTexts {
     const char16_t *second;
 };
 
-// Heart, arm, ribbon, book, television.
+// In the order of the items' numbers.
 constexpr CareTexts Texts[CareItemCount]{
     {u"ことぶは花に水をやった。愛情が１増えた。", u"ハルーネンは飼犬に餌をやった。愛情が１増えた。"},
     {u"ことぶは体力をつけた。魅力が１減った。", u"ハルーネンは体力をつけた。魅力が１減った。"},
@@ -30,17 +30,17 @@ bool apply(GameState &state, int item)
         return true;
     };
     switch (item) {
-    case 0: return raise(state.Love);
-    case 1:
+    case CareItem::Heart: return raise(state.Love);
+    case CareItem::Arm:
         // Training costs her a point of charm, so it needs one to give.
         if (state.Stamina >= AttributeCap || state.Charm <= 0)
             return false;
         state.Stamina = saturated(state.Stamina + 1);
         state.Charm = saturated(state.Charm - 1);
         return true;
-    case 2: return raise(state.Charm);
-    case 3: return raise(state.Knowledge);
-    case 4: return raise(state.Information);
+    case CareItem::Ribbon: return raise(state.Charm);
+    case CareItem::Book: return raise(state.Knowledge);
+    case CareItem::Television: return raise(state.Information);
     default: return false;
     }
 }
@@ -51,7 +51,7 @@ CareOutcome CareAction(GameState &state, int item)
 {
     CareOutcome outcome;
     // Care is for the night only (or the night the game was loaded into).
-    if (state.LastPhase != 1 || item < 0 || item >= CareItemCount)
+    if (state.LastPhase != Phase::Night || item < 0 || item >= CareItemCount)
         return outcome;
     if (!apply(state, item))
         return outcome;

@@ -6,16 +6,25 @@
 
 namespace kotebu {
 
-constexpr int CareItemCount = 5; // heart, arm, ribbon, book, television
+// The care items in the tray's order; an item's number is also its picture's.
+namespace CareItem {
+constexpr int Heart = 0;
+constexpr int Arm = 1;
+constexpr int Ribbon = 2;
+constexpr int Book = 3;
+constexpr int Television = 4;
+} // namespace CareItem
+
+constexpr int CareItemCount = 5;
 
 struct CareOutcome {
     QString message;         // empty when nothing happened
     bool hideItems = false;  // a successful action hides the tray until the next night
 };
 
-// A care item dropped on the heroine. Acts only when LastPhase is 1; any other
-// item index or phase gives an empty outcome. The caller shows the message
-// (clearing Label2 when it is empty) and refreshes the status line.
+// A care item dropped on the heroine. Acts only when LastPhase is the night;
+// any other item index or phase gives an empty outcome. The caller shows the
+// message (clearing Label2 when it is empty) and refreshes the status line.
 CareOutcome CareAction(GameState &state, int item);
 
 } // namespace kotebu

@@ -1,6 +1,7 @@
 #include "DayEvents.h"
 
 #include "Bits.h"
+#include "DayClock.h"
 #include "Random.h"
 
 namespace kotebu {

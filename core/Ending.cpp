@@ -40,7 +40,7 @@ EndingView Ending(const GameState &state)
     EndingView view;
     view.caption = state.SecondGame ? QStringLiteral("KoTeBu2 ハルーネン物語 おわり")
                                     : QStringLiteral("ＫｏＴｅＢｕ　おわり");
-    if (state.EndingKind == 1) {
+    if (state.EndingKind == EndingKind::Victory) {
         view.pose = HeroinePose::Event;
         view.text = QString::fromUtf16(texts.victory) + state.CrLf + QStringLiteral("得点は")
             + QString::number(Score(state)) + QStringLiteral("点でした。");

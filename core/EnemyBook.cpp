@@ -1,110 +1,14 @@
 #include "EnemyBook.h"
 
-#include <array>
+#include "Roster.h"
 
 namespace kotebu {
 
 namespace {
 
-constexpr int BookRows = 15;
+constexpr Int16 FullInformation = 5;
 
-// The book names a monster and its stronger variant alike, so the first
-// game's rows point into a shorter list of descriptions.
-const std::array<const char16_t *, BookRows> FirstGameNames{
-    u"花ネコ", u"花ネコ", u"蚊トンボ", u"蚊トンボ", u"ニュルハチ",
-    u"毒ウサギ", u"毒ウサギ", u"兵隊ペンギン", u"沼ヒゲ", u"沼ヒゲ",
-    u"バクムシ", u"バクムシ", u"アメリカツノガエル", u"まねっこぷぅ", u"ポポタルト",
-};
-
-const std::array<int, BookRows> FirstGameDescriptionOfRow{0, 0, 1, 1, 2, 3, 3, 4, 5, 5, 6, 6, 7, 8, 9};
-
-const std::array<const char16_t *, 10> FirstGameDescriptions{
-    // 花ネコ
-    u"頭に大きな花を咲かせたネコ。日なたで光合成をしているので、ごはんはほとんど食べない。"
-    u"水をかけるとよろこぶが、かけすぎるとひっかく。",
-    // 蚊トンボ
-    u"蚊なのかトンボなのか、本人にもよくわかっていない羽虫。血を吸いに来るが、すぐに疲れて休んでしまう。"
-    u"ときどき妙に根性のある個体がいるので油断は禁物。",
-    // ニュルハチ
-    u"ニュルニュルした体に八本の足を持つ生き物。つかまえようとしても、ニュルッと逃げてしまう。"
-    u"ハチと呼ばれるのは足が八本だからで、刺したりはしない。",
-    // 毒ウサギ
-    u"かわいい顔をして、長い耳の先から毒を出すウサギ。毒といっても、くしゃみが止まらなくなる程度である。"
-    u"ニンジンを見せるとすぐに油断する。",
-    // 兵隊ペンギン
-    u"隊列を組んで行進するペンギンの兵隊。号令がないと一歩も動けない。"
-    u"先頭を歩く隊長は、よく氷で滑って全員を巻き込む。",
-    // 沼ヒゲ
-    u"沼の底に住む、立派なヒゲのぬし。ヒゲで水の揺れを読み、近づく者を待ち伏せる。"
-    u"ヒゲの手入れには毎朝三時間かけるという。",
-    // バクムシ
-    u"夢を食べるという噂の虫。実は夢よりも昼寝の時間を食べてしまうので、出会った者はなぜか寝不足になる。",
-    // アメリカツノガエル
-    u"大きな口と角のようなまぶたを持つカエル。口に入りそうなものは何でも飲み込もうとする。"
-    u"相手が自分より大きくても、まったくおかまいなし。",
-    // まねっこぷぅ
-    u"この世界を物まねで埋め尽くそうとたくらむ、最後の大ボス。相手の姿も技も何でもまねしてしまう。"
-    u"ただし、まねをしたあとに必ず「ぷぅ」と言ってしまうのが弱点。",
-    // ポポタルト
-    u"弱ったことぶを見ると放っておけない、心やさしい女の子モンスター。"
-    u"戦ったあとには、そっとパイとコーヒーを置いていってくれる。甘いものには目がない。",
-};
-
-const std::array<const char16_t *, BookRows> SecondGameNames{
-    u"バニードッグ", u"スシヤ", u"スッポン７", u"隠コ", u"クスリマス",
-    u"バウンドドッグ", u"アイチャン", u"チータ", u"魔法使いサリン", u"ヤンパパ",
-    u"ロボトミー", u"家泣き子", u"王サンショウウオ", u"ハガ・サターン", u"ポチ＆タマー",
-};
-
-const std::array<const char16_t *, BookRows> SecondGameDescriptions{
-    // バニードッグ
-    u"ウサギの耳を持つ子犬。ぴょんぴょん跳ねながら、しっぽを振って寄ってくる。"
-    u"かみつくよりも、なめてくる方がずっと多い。",
-    // スシヤ
-    u"握りずしの姿をしたモンスター。わさびを飛ばして攻撃してくる。"
-    u"ネタは日によって変わるが、本人は自分が何のネタなのか知らない。",
-    // スッポン７
-    u"七代目を名乗るスッポン。一度かみついたら、カミナリが鳴るまで離さないという。"
-    u"初代から六代目までの行方は誰も知らない。",
-    // 隠コ
-    u"物陰にひっそりと隠れている、はずかしがり屋の子。見つかると真っ赤になって体当たりしてくる。"
-    u"かくれんぼでは一度も負けたことがない。",
-    // クスリマス
-    u"薬の小瓶を背負ったマス。怪しい薬をふりまきながら川をさかのぼる。"
-    u"ときどき自分で飲んでしまい、元気になったり眠りこけたりしている。",
-    // バウンドドッグ
-    u"ゴムまりのように弾む犬。一度弾みだすと自分でも止まれない。"
-    u"壁にぶつかると、さらに勢いを増して戻ってくる。",
-    // アイチャン
-    u"にっこり笑って近づいてくる、愛らしいモンスター。かわいさに油断していると、強烈な平手打ちが飛んでくる。"
-    u"好きなものは甘い言葉。",
-    // チータ
-    u"森いちばんの俊足を自慢するモンスター。速すぎて、ときどき自分のしっぽを追い越してしまう。"
-    u"ただし、息切れするのも森いちばん早い。",
-    // 魔法使いサリン
-    u"怪しい呪文を唱える自称天才魔法使い。呪文をよく噛むので、出てくる魔法は毎回ちがう。"
-    u"本人はすべて計算どおりだと言い張っている。",
-    // ヤンパパ
-    u"昔はかなりやんちゃだったお父さん。子どもの前ではやさしいが、森ではいまだに肩で風を切って歩く。"
-    u"説教が長い。",
-    // ロボトミー
-    u"どこかの研究所から逃げ出したブリキのロボット。頭のネジが一本足りず、言われたことの逆ばかりしてしまう。"
-    u"油を差すとおとなしくなる。",
-    // 家泣き子
-    u"夜な夜な家の中で泣き声を上げる子どものモンスター。泣き声がだんだん大きくなり、"
-    u"最後には家ごと爆発するといわれている。あやすのは命がけ。",
-    // 王サンショウウオ
-    u"沼の王を名乗る巨大なサンショウウオ。百年は生きているというが、本人も数えるのをやめてしまった。"
-    u"ぬるぬるの体には剣もなかなか通らない。",
-    // ハガ・サターン
-    u"村も国もポリゴンに変えてしまおうとたくらむ、この物語の最後の大ボス。"
-    u"世界をカクカクにすることに命をかけており、丸いものが大嫌い。",
-    // ポチ＆タマー
-    u"いつも二人一緒の、犬と猫の女の子モンスター。弱ったハルーネンを見かけると、そっとランチを置いていってくれる。"
-    u"元気なハルーネンには、ちょっぴり稽古をつけてくれる。",
-};
-
-bool inBook(int row) { return row >= 0 && row < BookRows; }
+bool inBook(int row) { return row >= 0 && row < RosterSize; }
 
 } // namespace
 
@@ -112,16 +16,19 @@ QString enemyBookName(bool secondGame, int row)
 {
     if (!inBook(row))
         return {};
-    return QString::fromUtf16(secondGame ? SecondGameNames[row] : FirstGameNames[row]);
+    return QString::fromUtf16(roster(secondGame)[row].bookName);
 }
 
 QString enemyBookDescription(bool secondGame, int row)
 {
     if (!inBook(row))
         return {};
-    if (secondGame)
-        return QString::fromUtf16(SecondGameDescriptions[row]);
-    return QString::fromUtf16(FirstGameDescriptions[FirstGameDescriptionOfRow[row]]);
+    return QString::fromUtf16(roster(secondGame)[row].description);
+}
+
+bool enemyViewerAllowed(const GameState &state)
+{
+    return state.LastPhase == Phase::Adventure && state.Information == FullInformation;
 }
 
 } // namespace kotebu

@@ -1,7 +1,6 @@
 #include "GameState.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace kotebu {
 
@@ -24,12 +23,6 @@ Int16 saturated(int value)
 Int16 saturated(double value)
 {
     return static_cast<Int16>(std::clamp(value, -32768.0, 32767.0));
-}
-
-Int16 nextPhaseTick(Int16 tick)
-{
-    constexpr int top = std::numeric_limits<Int16>::max();
-    return static_cast<Int16>(tick < top ? tick + 1 : (top + 1) % 3);
 }
 
 QString gameLineBreak()

@@ -11,17 +11,33 @@ using Int16 = std::int16_t;
 constexpr Int16 True = -1;
 constexpr Int16 False = 0;
 
+// The phases of a day as NextPhase and LastPhase hold them (NextPhase is None
+// while no phase is pending). Plain 16-bit numbers: the state keeps them so.
+namespace Phase {
+constexpr Int16 None = 0;
+constexpr Int16 Night = 1;
+constexpr Int16 Morning = 2;
+constexpr Int16 Adventure = 3;
+} // namespace Phase
+
+// How the game ended, as EndingKind holds it.
+namespace EndingKind {
+constexpr Int16 None = 0;
+constexpr Int16 Victory = 1; // the boss beaten
+constexpr Int16 Defeat = 2;  // a fight lost after the age of 30
+} // namespace EndingKind
+
 // The module-level state of the game. One instance lives for the whole run
 // (see game()); the rules take it by reference so tests can build their own.
 struct GameState {
     // Day cycle
-    Int16 NextPhase = 0;   // 0 none pending, 1 night, 2 morning, 3 adventure
-    Int16 LastPhase = 0;
+    Int16 NextPhase = Phase::None;
+    Int16 LastPhase = Phase::None;
     Int16 GameRunning = 0;
     Int16 PhaseTick = 0;
     Int16 Paused = 0;
     Int16 EnemyIndex = 0;
-    Int16 EndingKind = 0;  // 1 boss beaten, 2 lost after the age of 30
+    Int16 EndingKind = EndingKind::None;
     Int16 EventFlags = 0;  // bit 1 married, bit 2 mother
 
     // The heroine (the saved part)
@@ -54,12 +70,6 @@ int ageOf(const GameState &state);
 // held at the nearest end rather than wrapped round.
 Int16 saturated(int value);
 Int16 saturated(double value);
-
-// One step of the day's tick count. The count is a 16-bit value that only
-// matters modulo 3: past the top it starts again from the smallest value with
-// the remainder the next count would have had, so the morning, adventure,
-// night cycle goes on unbroken.
-Int16 nextPhaseTick(Int16 tick);
 
 // The game's line break inside its own strings: line feed, then carriage return.
 QString gameLineBreak();

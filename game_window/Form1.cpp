@@ -2,7 +2,9 @@
 #include "ui_Form1.h"
 
 #include "Care.h"
+#include "DayClock.h"
 #include "DayEvents.h"
+#include "EnemyBook.h"
 #include "Form3.h"
 #include "Forms.h"
 #include "GameState.h"
@@ -140,11 +142,7 @@ void Form1::prepareDragIcons()
 
 void Form1::dayClockTick()
 {
-    GameState &state = game();
-    if (state.Paused)
-        return;
-    state.PhaseTick = nextPhaseTick(state.PhaseTick);
-    state.NextPhase = static_cast<Int16>((state.PhaseTick % 3 + 3) % 3 + 1);
+    advanceDayClock(game());
 }
 
 void Form1::runSettings()
@@ -221,14 +219,13 @@ void Form1::closeEvent(QCloseEvent *event)
 
 void Form1::updatePopupMenu()
 {
-    const GameState &state = game();
-    ui->ChrSt->setEnabled(state.LastPhase == 3 && state.Information == 5);
+    ui->ChrSt->setEnabled(enemyViewerAllowed(game()));
 }
 
 void Form1::openEnemyViewer()
 {
     GameState &state = game();
-    if (state.LastPhase != 3 || state.Information != 5)
+    if (!enemyViewerAllowed(state))
         return;
 
     state.Paused = True;

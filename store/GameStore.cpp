@@ -45,11 +45,11 @@ void LoadGameState(GameState &state, const std::function<void()> &prepareDragIco
 {
     seedRandom(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     const QString section = settings::gameSection(state);
-    state.NextPhase = 0;
+    state.NextPhase = Phase::None;
     state.Paused = 0;
-    state.EndingKind = 0;
+    state.EndingKind = EndingKind::None;
     state.EventFlags = 0;
-    state.LastPhase = 1;
+    state.LastPhase = Phase::Night;
     state.GameRunning = True;
     state.CrLf = gameLineBreak();
     for (const settings::HeroineKey &entry : settings::heroineKeys()) {

@@ -1,6 +1,8 @@
 #include "Main.h"
 
 #include "Battle.h"
+#include "Roster.h"
+#include "DayClock.h"
 #include "DayEvents.h"
 #include "Demoform.h"
 #include "FileNames.h"
@@ -14,13 +16,10 @@
 #include "Form9.h"
 #include "GameState.h"
 #include "GameStore.h"
-#include "Numbers.h"
 #include "Random.h"
 #include "Settings.h"
 #include "Story.h"
 #include "Wait.h"
-
-#include <cmath>
 
 namespace kotebu {
 
@@ -31,7 +30,7 @@ void checkPictureFolders()
     const QString first = settings::pictureFolder(false);
     const QString second = settings::pictureFolder(true);
     // The stored folders end with their separator; the names are joined as they stand.
-    if (!fileExistsNoCase(first + bossPictureName(false)) || !fileExistsNoCase(second + bossPictureName(true))) {
+    if (!fileExistsNoCase(first + bossPicture(false)) || !fileExistsNoCase(second + bossPicture(true))) {
         Form9 setup;
         setup.exec();
     }
@@ -82,16 +81,16 @@ void RunPhase(Form1 &window, Int16 phase)
 {
     GameState &state = game();
     switch (phase) {
-    case 1:
+    case Phase::Night:
         window.ShowCareItems();
         window.apply(Night(state));
         state.Year = static_cast<Int16>(state.Year + 1);
         break;
-    case 2:
+    case Phase::Morning:
         window.HideCareItems();
         window.apply(Morning(state, random()));
         break;
-    case 3: {
+    case Phase::Adventure: {
         const PhaseOutcome fight = Battle(state, random());
         window.apply(fight);
         if (fight.pauseAfter)
@@ -101,19 +100,6 @@ void RunPhase(Form1 &window, Int16 phase)
     default:
         break;
     }
-}
-
-int dayClockInterval(const QString &storedValue)
-{
-    const std::optional<double> value = leadingNumber(storedValue);
-    if (!value || std::isnan(*value) || *value <= 0.0)
-        return DefaultDayMs;
-    const double rounded = std::nearbyint(*value); // halves to even
-    if (rounded < ShortestDayMs)
-        return ShortestDayMs;
-    if (rounded > LongestDayMs)
-        return LongestDayMs;
-    return static_cast<int>(rounded);
 }
 
 std::unique_ptr<Form1> Main()
@@ -145,16 +131,16 @@ std::unique_ptr<Form1> Main()
     while (state.GameRunning) {
         // Read every round, so a new day length counts from the next phase.
         window->startDayClock(dayClockInterval(settings::dayLengthText(state)));
-        state.NextPhase = 0;
+        state.NextPhase = Phase::None;
         window->show();
-        waitUntil([&] { return state.NextPhase != 0; });
+        waitUntil([&] { return state.NextPhase != Phase::None; });
         state.LastPhase = state.NextPhase;
         RunPhase(*window, state.LastPhase);
     }
 
     // The last message of the game stays for one more tick.
-    state.NextPhase = 0;
-    waitUntil([&] { return state.NextPhase != 0; });
+    state.NextPhase = Phase::None;
+    waitUntil([&] { return state.NextPhase != Phase::None; });
 
     window->close(); // refused: the main window stays behind the ending
     Form4 ending(window.get());

@@ -17,20 +17,9 @@ class Form1;
 // the day from it.
 std::unique_ptr<Form1> Main();
 
-// One phase of the day as the clock signalled it: 1 night (the care items,
-// the night, a quarter year older), 2 morning, 3 an encounter; other values
+// One phase of the day as the clock signalled it: the night (the care items,
+// the night, a quarter year older), the morning or an encounter; other values
 // do nothing.
 void RunPhase(Form1 &window, Int16 phase);
-
-// "TimeOfDay" as the day clock's interval in milliseconds: rounded to the
-// nearest whole number, halves to even. The number at the start of the text
-// counts, as everywhere in the game. A missing, non-numeric, zero or negative
-// value takes the default day; others are held between the shortest and the
-// longest day.
-int dayClockInterval(const QString &storedValue);
-
-constexpr int DefaultDayMs = 5000;
-constexpr int ShortestDayMs = 100;
-constexpr int LongestDayMs = 60000;
 
 } // namespace kotebu

@@ -1,7 +1,7 @@
 #include "Form9.h"
 #include "ui_Form9.h"
 
-#include "Battle.h"
+#include "Roster.h"
 #include "FileNames.h"
 #include "Forms.h"
 #include "Platform.h"
@@ -68,8 +68,8 @@ void Form9::CkFd()
     putBack(ui->Text1, first);
     putBack(ui->Text2, second);
 
-    ui->Command2->setEnabled(holds(m_first, ui->Text1->text() + bossPictureName(false))
-                             && holds(m_second, ui->Text2->text() + bossPictureName(true)));
+    ui->Command2->setEnabled(holds(m_first, ui->Text1->text() + bossPicture(false))
+                             && holds(m_second, ui->Text2->text() + bossPicture(true)));
 }
 
 bool Form9::holds(Lookup &last, const QString &file)

@@ -1,4 +1,5 @@
 #include "EnemyBook.h"
+#include "RuleState.h"
 
 #include <gtest/gtest.h>
 
@@ -30,4 +31,25 @@ TEST(EnemyBook, PairsOfTheFirstGameShareAnEntry)
         EXPECT_EQ(enemyBookDescription(false, row), enemyBookDescription(false, row + 1)) << row;
     for (bool secondGame : {false, true})
         EXPECT_TRUE(enemyBookDescription(secondGame, 13).contains(QStringLiteral("最後の大ボス")));
+}
+
+TEST(EnemyBook, ViewerOpensOnlyAfterAFightWithFullInformation)
+{
+    const struct {
+        Int16 lastPhase;
+        Int16 information;
+        bool allowed;
+    } rows[] = {
+        {Phase::Adventure, 5, true},
+        {Phase::Adventure, 4, false},
+        {Phase::Adventure, 6, false},
+        {Phase::Night, 5, false},
+        {Phase::Morning, 5, false},
+    };
+    for (const auto &row : rows) {
+        GameState state = test::loadedState();
+        state.LastPhase = row.lastPhase;
+        state.Information = row.information;
+        EXPECT_EQ(enemyViewerAllowed(state), row.allowed) << row.lastPhase << "/" << row.information;
+    }
 }

@@ -92,8 +92,6 @@ TEST_P(ViewerConditionTest, DoubleClickOpensOnlyAfterAFightWithFullInformation)
 
 INSTANTIATE_TEST_SUITE_P(Conditions, ViewerConditionTest,
     ::testing::Values(ViewerCase{"AfterFightInformation5", 3, 5, true},
-                      ViewerCase{"AfterFightInformation4", 3, 4, false},
-                      ViewerCase{"NightInformation5", 1, 5, false},
                       ViewerCase{"MorningInformation5", 2, 5, false}),
     [](const auto &info) { return std::string(info.param.name); });
 

@@ -36,52 +36,6 @@ struct Form1Fixture : ::testing::Test {
 
 } // namespace
 
-TEST_F(Form1Fixture, DayClockCyclesMorningAdventureNightFromALoadedState)
-{
-    std::vector<Int16> phases;
-    for (int tick = 0; tick < 7; ++tick) {
-        form.dayClockTick();
-        phases.push_back(game().NextPhase);
-    }
-    EXPECT_EQ(phases, (std::vector<Int16>{2, 3, 1, 2, 3, 1, 2}));
-    EXPECT_EQ(game().PhaseTick, 7);
-}
-
-TEST_F(Form1Fixture, TicksWhilePausedAreLost)
-{
-    game().PhaseTick = 4;
-    game().NextPhase = 0;
-    game().Paused = True;
-    form.dayClockTick();
-    form.dayClockTick();
-    EXPECT_EQ(game().PhaseTick, 4);
-    EXPECT_EQ(game().NextPhase, 0);
-
-    // Any non-zero value holds the clock, not just -1.
-    game().Paused = 1;
-    form.dayClockTick();
-    EXPECT_EQ(game().PhaseTick, 4);
-
-    game().Paused = False;
-    form.dayClockTick();
-    EXPECT_EQ(game().PhaseTick, 5);
-    EXPECT_EQ(game().NextPhase, 3);
-}
-
-TEST_F(Form1Fixture, TickCountWrapsWithoutBreakingTheCycle)
-{
-    game().PhaseTick = 32765;
-    std::vector<Int16> phases;
-    for (int tick = 0; tick < 6; ++tick) {
-        form.dayClockTick();
-        phases.push_back(game().NextPhase);
-        ASSERT_GE(game().PhaseTick, 0) << "the count went negative after " << tick + 1 << " ticks";
-    }
-    // 32766 -> night, 32767 -> morning, then adventure, night, morning, adventure.
-    EXPECT_EQ(phases, (std::vector<Int16>{1, 2, 3, 1, 2, 3}));
-    EXPECT_LT(game().PhaseTick, 100);
-}
-
 TEST_F(Form1Fixture, DayClockKeepsRunningWhenReArmedAtTheSameInterval)
 {
     QTimer *timer = form.dayClock();
@@ -144,10 +98,7 @@ TEST_P(PopupMenuTest, CharacterStatusIsEnabledOnlyAfterAFightWithFullInformation
 
 INSTANTIATE_TEST_SUITE_P(Conditions, PopupMenuTest,
     ::testing::Values(PopupCase{"AfterFightInformation5", 3, 5, true},
-                      PopupCase{"AfterFightInformation4", 3, 4, false},
-                      PopupCase{"NightInformation5", 1, 5, false},
-                      PopupCase{"MorningInformation5", 2, 5, false},
-                      PopupCase{"AfterFightInformation6", 3, 6, false}),
+                      PopupCase{"AfterFightInformation4", 3, 4, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(Form1Fixture, PauseIconHoldsTheClockWhileAButtonIsDown)
