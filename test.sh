@@ -6,6 +6,10 @@ cd "$(dirname "$0")"
 source scripts/packages.sh
 ensure_packages "${kotebu_packages[@]}" "${kotebu_test_packages[@]}"
 
+# Cheap, before the build: the rules and the store include no Qt Gui or Qt
+# Widgets header.
+scripts/qt-core-only.sh
+
 build=build-test
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOTEBU_SANITIZE=ON -DKOTEBU_WERROR=ON -DBUILD_TESTING=ON
 cmake --build "$build"
