@@ -6,6 +6,10 @@ cd "$(dirname "$0")"
 source scripts/packages.sh
 ensure_packages "${kotebu_packages[@]}" "${kotebu_test_packages[@]}"
 
+# Cheap, before the build: the rules and the store include no Qt Gui or Qt
+# Widgets header.
+scripts/qt-core-only.sh
+
 # The committed pictures are what their sources render to.
 sh assets/art/render.sh --check
 

@@ -21,11 +21,9 @@ public:
     explicit Form2(QWidget *parent = nullptr);
     ~Form2() override;
 
-public slots:
+private:
     void okClicked();     // Command1
     void cancelClicked(); // Command2
-
-private:
     void textChanged(const QString &text);
     void barChanged(int seconds);
 

@@ -20,10 +20,9 @@ public:
     explicit Form4(QWidget *parent = nullptr);
     ~Form4() override;
 
-public slots:
+private:
     void finishClicked(); // Command1
 
-private:
     std::unique_ptr<Ui::Form4> ui;
 };
 

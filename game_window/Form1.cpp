@@ -74,16 +74,6 @@ Form1::Form1(QWidget *parent)
 
 Form1::~Form1() = default;
 
-QLabel *Form1::image1() const
-{
-    return ui->Image1;
-}
-
-QMenu *Form1::popupMenu() const
-{
-    return ui->PoPM;
-}
-
 void Form1::apply(const PhaseOutcome &outcome)
 {
     const GameState &state = game();

@@ -13,7 +13,6 @@
 
 class QAction;
 class QLabel;
-class QMenu;
 
 namespace Ui {
 class Form1;
@@ -48,6 +47,13 @@ public:
     // Shows the settings dialog modally; the day clock is held around it.
     std::function<void()> openSettings;
 
+    QTimer *dayClock() { return &m_timer1; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
     // Asks, and on Yes saves the day and ends the program.
     void EndGame();
 
@@ -61,15 +67,6 @@ public:
     // A care item dropped on the heroine's picture.
     void careItemDropped(int item);
 
-    QLabel *image1() const;
-    QMenu *popupMenu() const;
-    QTimer *dayClock() { return &m_timer1; }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-
-private:
     void runSettings();
     void showAbout();
     void updatePopupMenu();

@@ -45,6 +45,9 @@ Demoform::Demoform(QWidget *parent)
     m_sprite = LogoSpriteStart;
     showFrame('A');
 
+    // A named child, found like the controls of the form.
+    m_timer1.setParent(this);
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
     m_timer1.setTimerType(Qt::PreciseTimer);
     connect(&m_timer1, &QTimer::timeout, this, &Demoform::Timer1Timer);
     m_timer1.start(200);

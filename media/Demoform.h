@@ -29,11 +29,6 @@ public:
     // True once the player has asked for silence (Shift, Ctrl or Alt).
     bool NoPlayMode = false;
 
-    // One tick of the animation timer; public so the timeline can be driven
-    // step by step.
-    void Timer1Timer();
-    QTimer &Timer1() { return m_timer1; }
-
     int counter() const { return m_counter; }
     bool lineVisible(int line) const; // 1..19
     // The sprite's place in twips and the frame it shows ('A'..'D').
@@ -46,6 +41,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // One tick of the animation timer.
+    void Timer1Timer();
     void showFrame(char frame);
     QLabel *frameHolder(char frame) const;
 

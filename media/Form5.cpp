@@ -28,12 +28,9 @@ Form5::Form5(QWidget *parent)
 Form5::~Form5() = default;
 
 QLabel *Form5::Image1() const { return ui->Image1; }
-QLabel *Form5::Image2() const { return ui->Image2; }
 QLabel *Form5::Image3() const { return ui->Image3; }
 QLabel *Form5::Image4() const { return ui->Image4; }
 QLabel *Form5::Label1() const { return ui->Label1; }
-QPushButton *Form5::Command1() const { return ui->Command1; }
-QPushButton *Form5::Command2() const { return ui->Command2; }
 
 int Form5::outerHeightTwips() const
 {

@@ -6,7 +6,6 @@
 #include <memory>
 
 class QLabel;
-class QPushButton;
 
 namespace Ui {
 class Form5;
@@ -25,16 +24,11 @@ public:
     ~Form5() override;
 
     QTimer &Timer1() { return m_timer1; }
-    // One tick of the overlay timer.
-    void Timer1Timer();
 
     QLabel *Image1() const;  // the page picture
-    QLabel *Image2() const;  // the overlay
     QLabel *Image3() const;  // holds page 2's picture
     QLabel *Image4() const;  // holds page 1's picture
     QLabel *Label1() const;  // the page text
-    QPushButton *Command1() const; // "Demo Skip"
-    QPushButton *Command2() const; // "Next Scene"
 
     // The pause after each step of a picture's slide. A fixed pause makes a
     // slide take the same time on every machine.
@@ -48,6 +42,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // One tick of the overlay timer.
+    void Timer1Timer();
+
     std::unique_ptr<Ui::Form5> ui;
     QTimer m_timer1;
     int m_slideStepMs = 10;

@@ -42,6 +42,11 @@ Form7::Form7(QWidget *parent)
     ui->Image1_0->installEventFilter(this);
     ui->Image1_1->installEventFilter(this);
 
+    // Named children, found like the controls of the form.
+    m_timer1.setParent(this);
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    m_timer2.setParent(this);
+    m_timer2.setObjectName(QStringLiteral("Timer2"));
     connect(&m_timer1, &QTimer::timeout, this, &Form7::Timer1Timer);
     connect(&m_timer2, &QTimer::timeout, this, &Form7::Timer2Timer);
 

@@ -27,17 +27,6 @@ public:
     // Puts a text on the lyric line; an equal text is left alone (no redraw).
     void KPrint(const QString &text);
 
-    // The handlers, public so the selector can be driven without a window
-    // system in between.
-    void Image1Click(int index);
-    void Timer1Timer();
-    void Timer2Timer();
-    // Stops the theme; when the program is not the one closing the window,
-    // ends the program.
-    void QueryUnload(bool byProgramCode);
-
-    QTimer &Timer1() { return m_timer1; }
-    QTimer &Timer2() { return m_timer2; }
     // How many times KPrint has actually changed the lyric line.
     int lyricChanges() const { return m_lyricChanges; }
 
@@ -46,6 +35,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void Image1Click(int index);
+    void Timer1Timer();
+    void Timer2Timer();
+    // Stops the theme; when the program is not the one closing the window,
+    // ends the program.
+    void QueryUnload(bool byProgramCode);
     QLabel *picture(int index) const;
 
     std::unique_ptr<Ui::Form7> ui;

@@ -26,11 +26,10 @@ public:
     // only while both folders hold their boss picture.
     void CkFd();
 
-public slots:
+private:
     void startClicked();  // Command2
     void cancelClicked(); // Command1
 
-private:
     // The last answer for one box. A folder of thousands of files takes a
     // while to search for a name in other letter case, and typing in one box
     // must not search the other box's unchanged folder again.

@@ -43,6 +43,7 @@ struct SettingsDialog : ::testing::Test {
     static QLineEdit *text(Form2 &form) { return form.findChild<QLineEdit *>("Text1"); }
     static QScrollBar *bar(Form2 &form) { return form.findChild<QScrollBar *>("HScroll1"); }
     static QCheckBox *check(Form2 &form, const char *name) { return form.findChild<QCheckBox *>(name); }
+    static void clickOk(Form2 &form) { form.findChild<QPushButton *>("Command1")->click(); }
 };
 
 struct LoadCase {
@@ -125,7 +126,7 @@ TEST_F(SettingsDialog, OkSavesTheBarNotAnIgnoredText)
     store({.timeOfDay = "12000"});
     Form2 form;
     text(form)->setText("61");
-    form.okClicked();
+    clickOk(form);
     EXPECT_EQ(saved("TimeOfDay"), QStringLiteral("12000"));
     EXPECT_EQ(form.result(), QDialog::Accepted);
 }
@@ -137,7 +138,7 @@ TEST_F(SettingsDialog, EveryBarValueSavesItsMilliseconds)
         Form2 form;
         bar(form)->setValue(seconds);
         EXPECT_EQ(text(form)->text(), QString::number(seconds));
-        form.okClicked();
+        clickOk(form);
         EXPECT_EQ(saved("TimeOfDay"), QString::number(seconds * 1000)) << seconds;
     }
 }
@@ -162,7 +163,7 @@ TEST_P(Switches, LoadExactlyOnAndSaveBack)
     EXPECT_EQ(check(form, "Check2")->isChecked(), c.check2);
     EXPECT_EQ(check(form, "Check2")->isEnabled(), c.secondGame) << "only the second game has a story";
 
-    form.okClicked();
+    clickOk(form);
     EXPECT_EQ(saved("ICONIC"), QString(c.check1 ? "ON" : "OFF"));
     EXPECT_EQ(saved("DemoSkip"), QString(c.check2 ? "ON" : "OFF"));
     EXPECT_EQ(saved("TimeOfDay"), QStringLiteral("5000"));

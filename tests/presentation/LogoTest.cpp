@@ -20,9 +20,10 @@ struct Logo : ::testing::Test {
     void SetUp() override
     {
         form = std::make_unique<Demoform>();
-        EXPECT_TRUE(form->Timer1().isActive());
-        EXPECT_EQ(form->Timer1().interval(), 200);
-        form->Timer1().stop(); // the tests tick it themselves
+        timer = test::findTimer(*form, "Timer1");
+        EXPECT_TRUE(timer->isActive());
+        EXPECT_EQ(timer->interval(), 200);
+        timer->stop(); // the tests tick it themselves
     }
     void TearDown() override { form.reset(); }
 
@@ -30,7 +31,7 @@ struct Logo : ::testing::Test {
     void tickThrough(int counter)
     {
         while (form->counter() <= counter)
-            form->Timer1Timer();
+            test::fireTimeout(timer);
     }
     int linesShown() const
     {
@@ -51,6 +52,7 @@ struct Logo : ::testing::Test {
     kotebu::test::Sandbox sandbox;
     FakeSound sound;
     std::unique_ptr<Demoform> form;
+    QTimer *timer = nullptr;
 };
 
 TEST_F(Logo, TimelineByCounter)
@@ -92,10 +94,10 @@ TEST_F(Logo, TimelineByCounter)
         EXPECT_TRUE(form->isVisible()) << "counter " << row.counter;
     }
 
-    form->Timer1().start(200);
+    timer->start(200);
     tickThrough(23);
     EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(form->Timer1().isActive());
+    EXPECT_FALSE(timer->isActive());
     EXPECT_EQ(form->counter(), 24) << "the counter keeps its value";
 }
 

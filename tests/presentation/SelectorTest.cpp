@@ -6,6 +6,7 @@
 #include "Platform.h"
 #include "ThemeWords.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -14,26 +15,21 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 using namespace kotebu;
 using kotebu::test::FakeSound;
 
 namespace {
 
-// Lets a test hand the window a close event of its choosing directly, so a
-// ProgramEnded never has to travel through Qt's event dispatch.
-class ClosableForm7 : public Form7 {
-public:
-    using Form7::closeEvent;
-};
-
 struct Selector : ::testing::Test {
     void SetUp() override
     {
         game() = GameState{};
-        form = std::make_unique<ClosableForm7>();
+        form = std::make_unique<Form7>();
         // The tests drive the timers themselves.
-        form->Timer1().stop();
-        form->Timer2().stop();
+        timer("Timer1")->stop();
+        timer("Timer2")->stop();
     }
     void TearDown() override
     {
@@ -49,10 +45,11 @@ struct Selector : ::testing::Test {
         return widget;
     }
     QString lyric() const { return child<QLabel>("Label2")->text(); }
+    QTimer *timer(const char *name) const { return test::findTimer(*form, name); }
 
     kotebu::test::Sandbox sandbox;
     FakeSound sound;
-    std::unique_ptr<ClosableForm7> form;
+    std::unique_ptr<Form7> form;
 };
 
 TEST_F(Selector, OpeningStartsTheThemeAndBothTimers)
@@ -60,10 +57,10 @@ TEST_F(Selector, OpeningStartsTheThemeAndBothTimers)
     auto fresh = std::make_unique<Form7>();
     ASSERT_FALSE(sound.themesOpened.isEmpty());
     EXPECT_TRUE(sound.themesOpened.last().endsWith(QStringLiteral("Megami.mid")));
-    EXPECT_TRUE(fresh->Timer1().isActive());
-    EXPECT_EQ(fresh->Timer1().interval(), 400);
-    EXPECT_TRUE(fresh->Timer2().isActive());
-    EXPECT_EQ(fresh->Timer2().interval(), 300);
+    EXPECT_TRUE(test::findTimer(*fresh, "Timer1")->isActive());
+    EXPECT_EQ(test::findTimer(*fresh, "Timer1")->interval(), 400);
+    EXPECT_TRUE(test::findTimer(*fresh, "Timer2")->isActive());
+    EXPECT_EQ(test::findTimer(*fresh, "Timer2")->interval(), 300);
     EXPECT_EQ(fresh->size(), QSize(506, 343));
     EXPECT_TRUE(lyric().isEmpty());
 }
@@ -94,7 +91,7 @@ TEST_F(Selector, LyricLineFollowsThePositionStepByStep)
     };
     for (const Row &row : rows) {
         sound.position = row.position;
-        form->Timer2Timer();
+        test::fireTimeout(timer("Timer2"));
         EXPECT_EQ(lyric(), row.shown) << "position " << row.position;
         EXPECT_EQ(form->lyricChanges(), row.changes) << "position " << row.position;
     }
@@ -147,7 +144,7 @@ TEST_F(Selector, BannerAndFrameAlternateStartingOnTheRight)
     EXPECT_EQ(frame->x(), left);
 
     for (int tick = 1; tick <= 5; ++tick) {
-        form->Timer1Timer();
+        test::fireTimeout(timer("Timer1"));
         const bool odd = tick % 2 == 1;
         EXPECT_EQ(frame->x(), odd ? right : left) << "tick " << tick;
         EXPECT_EQ(banner0->isHidden(), !odd) << "tick " << tick;
@@ -158,27 +155,32 @@ TEST_F(Selector, BannerAndFrameAlternateStartingOnTheRight)
 
 TEST_F(Selector, PlayerClosingTheWindowStopsTheThemeAndEndsTheProgram)
 {
+    form->show();
     const int closesBefore = sound.themeCloses;
-    QCloseEvent event;
-    QSpontaneKeyEvent::setSpontaneous(&event);
-    EXPECT_THROW(form->closeEvent(&event), ProgramEnded);
-    EXPECT_EQ(sound.themeCloses, closesBefore + 1);
-    EXPECT_EQ(sandbox.exit.codes, std::vector<int>{0});
+    EXPECT_EXIT(
+        {
+            sandbox.exitForReal([&] { std::fprintf(stderr, "theme closes: %d\n", sound.themeCloses - closesBefore); });
+            // What the window system delivers when the frame's close button is pressed.
+            QCloseEvent event;
+            QSpontaneKeyEvent::setSpontaneous(&event);
+            QApplication::instance()->notify(form.get(), &event);
+        },
+        ::testing::ExitedWithCode(0), "theme closes: 1\n");
 }
 
 TEST_F(Selector, StartUpClosingTheWindowStopsTheThemeOnly)
 {
     form->show();
-    form->Timer1().start(400);
-    form->Timer2().start(300);
+    timer("Timer1")->start(400);
+    timer("Timer2")->start(300);
     sound.position = 300;
     const int closesBefore = sound.themeCloses;
     EXPECT_NO_THROW(form->close());
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(sound.themeCloses, closesBefore + 1);
     EXPECT_TRUE(sandbox.exit.codes.empty());
-    EXPECT_FALSE(form->Timer1().isActive());
-    EXPECT_FALSE(form->Timer2().isActive());
+    EXPECT_FALSE(timer("Timer1")->isActive());
+    EXPECT_FALSE(timer("Timer2")->isActive());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "Random.h"
 #include "Story.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -22,11 +23,6 @@ using namespace kotebu;
 
 namespace {
 
-class ClosableForm5 : public Form5 {
-public:
-    using Form5::closeEvent;
-};
-
 double cpuSeconds()
 {
     return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
@@ -36,13 +32,21 @@ struct Story : ::testing::Test {
     void SetUp() override
     {
         game() = GameState{};
-        form = std::make_unique<ClosableForm5>();
+        form = std::make_unique<Form5>();
     }
     void TearDown() override
     {
         form.reset();
         setRandomSource(nullptr);
         game() = GameState{};
+    }
+
+    template <typename T>
+    T *child(const char *name) const
+    {
+        T *widget = form->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
     }
 
     int page() const
@@ -74,7 +78,7 @@ struct Story : ::testing::Test {
 
     kotebu::test::Sandbox sandbox;
     kotebu::test::FakeSound sound;
-    std::unique_ptr<ClosableForm5> form;
+    std::unique_ptr<Form5> form;
 };
 
 TEST_F(Story, PageTextsAreParagraphsOfTheRightLength)
@@ -130,15 +134,15 @@ TEST_F(Story, OverlayDrawsOneNumberEveryTickAndFlashesOnTheTwelfth)
     for (const Row &row : rows) {
         while (game().StoryTick < row.tick - 1) {
             draws.push(0.5f);
-            form->Timer1Timer();
+            test::fireTimeout(&form->Timer1());
         }
         draws.push(row.draw);
-        form->Timer1Timer();
+        test::fireTimeout(&form->Timer1());
         EXPECT_EQ(game().StoryTick, row.tick);
         EXPECT_EQ(draws.drawsTaken(), row.tick) << "one draw per tick";
-        EXPECT_EQ(form->Image2()->pos() == flashAt, row.flashed) << "tick " << row.tick;
+        EXPECT_EQ(child<QLabel>("Image2")->pos() == flashAt, row.flashed) << "tick " << row.tick;
         if (!row.flashed) {
-            EXPECT_GE(form->Image2()->y(), form->height()) << "tick " << row.tick;
+            EXPECT_GE(child<QLabel>("Image2")->y(), form->height()) << "tick " << row.tick;
         }
     }
 }
@@ -153,7 +157,7 @@ TEST_F(Story, NextSceneOnPageTwoEndsPageThreeAsWell)
     const std::vector<int> seen = runStory([&](int page) {
         if (page == 2 && !pressed) {
             pressed = true;
-            form->Command2()->click();
+            child<QPushButton>("Command2")->click();
         }
     });
     EXPECT_EQ(seen.back(), 5);
@@ -171,7 +175,7 @@ TEST_F(Story, NextSceneOnPageThreeEndsOnlyPageThree)
     const std::vector<int> seen = runStory([&](int page) {
         if (page == 3 && !pressed && game().StoryTick >= 3) {
             pressed = true;
-            form->Command2()->click();
+            child<QPushButton>("Command2")->click();
         }
     });
     EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4, 5}));
@@ -184,7 +188,7 @@ TEST_F(Story, DemoSkipDuringTheFirstSlideEndsTheStory)
     form->show();
     const std::vector<int> seen = runStory([&](int page) {
         if (page == 1 && form->Image1()->y() < form->height() - 60)
-            form->Command1()->click();
+            child<QPushButton>("Command1")->click();
     });
     EXPECT_EQ(seen, std::vector<int>{1});
     EXPECT_EQ(page(), 1);
@@ -194,14 +198,15 @@ TEST_F(Story, DemoSkipDuringTheFirstSlideEndsTheStory)
 
 TEST_F(Story, ClosingFromTheTitleBarSkipsTheStory)
 {
+    // What the window system delivers when the frame's close button is pressed.
     QCloseEvent byPlayer;
     QSpontaneKeyEvent::setSpontaneous(&byPlayer);
-    form->closeEvent(&byPlayer);
+    QApplication::instance()->notify(form.get(), &byPlayer);
     EXPECT_EQ(game().DemoSkipRequested, True);
     EXPECT_FALSE(byPlayer.isAccepted()) << "the start-up closes the window itself";
 
     QCloseEvent byProgram;
-    form->closeEvent(&byProgram);
+    QApplication::instance()->notify(form.get(), &byProgram);
     EXPECT_TRUE(byProgram.isAccepted());
 }
 

@@ -98,7 +98,7 @@ TEST(DayLoopSoak, FortyThousandShortDaysKeepTheirOrderAndTheirMemory)
     constexpr int Ticks = 40000;
     for (int tick = 1; tick <= Ticks; ++tick) {
         state.NextPhase = 0;
-        window.dayClockTick();
+        test::fireTimeout(window.dayClock());
         ASSERT_GE(state.PhaseTick, 0) << "tick " << tick;
         ASSERT_EQ(state.NextPhase, state.PhaseTick % 3 + 1) << "tick " << tick;
         state.LastPhase = state.NextPhase;

@@ -4,7 +4,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMetaObject>
 
+#include <gtest/gtest.h>
+
+#include <cstdio>
 #include <stdexcept>
 
 namespace kotebu::test {
@@ -66,6 +70,49 @@ QByteArray Sandbox::readFile(const QString &name) const
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+namespace {
+
+class LastWordsExit final : public ProgramExit {
+public:
+    std::function<void()> lastWords;
+    void exitNow(int code) override
+    {
+        if (lastWords)
+            lastWords();
+        setProgramExit(nullptr);
+        programExit().exitNow(code);
+    }
+};
+
+LastWordsExit lastWordsExit;
+
+} // namespace
+
+void Sandbox::exitForReal(std::function<void()> lastWords)
+{
+    boxes.onAsk = [report = boxes.onAsk](const MessageRequest &request) {
+        std::fprintf(stderr, "asked: %s\n", request.text.toUtf8().constData());
+        if (report)
+            report(request);
+    };
+    lastWordsExit.lastWords = std::move(lastWords);
+    setProgramExit(&lastWordsExit);
+}
+
+QTimer *findTimer(const QObject &owner, const char *name)
+{
+    auto *timer = owner.findChild<QTimer *>(QString::fromLatin1(name));
+    if (!timer)
+        ADD_FAILURE() << "no timer " << name;
+    return timer;
+}
+
+void fireTimeout(QTimer *timer)
+{
+    if (!timer || !QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection))
+        ADD_FAILURE() << "the timeout could not be fired";
 }
 
 QString shippedGameFiles()

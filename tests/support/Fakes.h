@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <deque>
 #include <functional>
@@ -67,6 +68,14 @@ public:
     Sandbox &operator=(const Sandbox &) = delete;
 
     QString dir() const { return m_dir.path(); }
+
+    // For the statement of an EXPECT_EXIT (a forked child sharing this
+    // folder): the real program exit is put back, so a real click ends the
+    // child where it would end the program, with the program's exit code.
+    // Each message box the child is asked is written to its stderr as
+    // "asked: <text>", and lastWords, when given, runs just before the end
+    // to report what only the child can see.
+    void exitForReal(std::function<void()> lastWords = {});
     // Writes a file in the working directory, byte for byte.
     void writeFile(const QString &name, const QByteArray &bytes) const;
     QByteArray readFile(const QString &name) const;
@@ -80,6 +89,13 @@ private:
     QTemporaryDir m_dir;
     QString m_oldDir;
 };
+
+// The timer a window holds under this objectName; a test failure when none.
+QTimer *findTimer(const QObject &owner, const char *name);
+
+// What the event loop does when the timer's interval runs out: its timeout
+// reaches the window's own connections, without the wait.
+void fireTimeout(QTimer *timer);
 
 // The shipped game folder of the source tree.
 QString shippedGameFiles();

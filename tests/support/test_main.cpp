@@ -1,5 +1,5 @@
-// One main for every test binary: a QApplication on the headless platform,
-// so the same binary serves rule tests and real-window tests.
+// The main of the window test binaries: a QApplication on the headless
+// platform (the rules and store tests have core_test_main.cpp).
 #include "Forms.h"
 
 #include <QApplication>

@@ -94,6 +94,19 @@ TEST_F(CareDragFixture, RealDragRefusedAtTheCapClearsTheMessageAndKeepsTheTray)
     EXPECT_TRUE(label("Image2_0")->isVisible());
 }
 
+TEST_F(CareDragFixture, RealDragInTheMorningClearsTheMessageAndKeepsTheItems)
+{
+    form.ShowCareItems();
+    game().LastPhase = 2; // morning: no care
+    game().Love = 1;
+    label("Label2")->setText(QStringLiteral("前の話"));
+    dragItem(0, label("Image1"));
+    EXPECT_TRUE(label("Label2")->text().isEmpty());
+    EXPECT_EQ(game().Love, 1);
+    EXPECT_TRUE(label("Image2_0")->isVisible());
+    EXPECT_FALSE(label("Label3")->text().isEmpty()) << "the status line is refreshed";
+}
+
 TEST_F(CareDragFixture, RealDragDroppedBesideTheHeroineChangesNothing)
 {
     game().LastPhase = 1;

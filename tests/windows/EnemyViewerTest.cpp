@@ -84,7 +84,7 @@ TEST_P(ViewerConditionTest, DoubleClickOpensOnlyAfterAFightWithFullInformation)
     game().LastPhase = row.lastPhase;
     game().Information = row.information;
     form.show();
-    QLabel *image1 = form.image1();
+    QLabel *image1 = form.findChild<QLabel *>("Image1");
     const auto seen = openAndClose([&] { QTest::mouseDClick(image1, Qt::LeftButton); }, clickReturn);
     EXPECT_EQ(seen.has_value(), row.opens);
     EXPECT_EQ(game().Paused, False);
@@ -103,9 +103,11 @@ TEST_F(EnemyViewerFixture, ViewerShowsTheMonsterAndHoldsTheClockWhileOpen)
     game().SecondGame = True;
     QPixmap monster(40, 30);
     monster.fill(Qt::darkRed);
-    form.image1()->setPixmap(monster);
+    QLabel *image1 = form.findChild<QLabel *>("Image1");
+    image1->setPixmap(monster);
+    form.show();
 
-    const auto seen = openAndClose([&] { form.openEnemyViewer(); }, clickReturn);
+    const auto seen = openAndClose([&] { QTest::mouseDClick(image1, Qt::LeftButton); }, clickReturn);
     ASSERT_TRUE(seen);
     EXPECT_EQ(seen->paused, True);
     EXPECT_EQ(seen->caption, "KoTeBu2 ハルーネン物語 敵データ");
@@ -116,7 +118,7 @@ TEST_F(EnemyViewerFixture, ViewerShowsTheMonsterAndHoldsTheClockWhileOpen)
     EXPECT_EQ(game().Paused, False);
 
     // The next tick after "Return" advances the day by one phase.
-    form.dayClockTick();
+    test::fireTimeout(form.dayClock());
     EXPECT_EQ(game().NextPhase, 2);
 }
 
@@ -124,12 +126,15 @@ TEST_F(EnemyViewerFixture, ClosingTheViewerAnyOtherWayAlsoReleasesTheClock)
 {
     game().LastPhase = 3;
     game().Information = 5;
-    const auto byEscape = openAndClose([&] { form.openEnemyViewer(); },
+    form.show();
+    QLabel *image1 = form.findChild<QLabel *>("Image1");
+    const auto doubleClick = [&] { QTest::mouseDClick(image1, Qt::LeftButton); };
+    const auto byEscape = openAndClose(doubleClick,
                                        [](Form3 *viewer) { QTest::keyClick(viewer, Qt::Key_Escape); });
     ASSERT_TRUE(byEscape);
     EXPECT_EQ(game().Paused, False);
 
-    const auto byFrame = openAndClose([&] { form.openEnemyViewer(); }, [](Form3 *viewer) { viewer->close(); });
+    const auto byFrame = openAndClose(doubleClick, [](Form3 *viewer) { viewer->close(); });
     ASSERT_TRUE(byFrame);
     EXPECT_EQ(game().Paused, False);
 }

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 using namespace kotebu;
 
 namespace {
@@ -32,6 +34,8 @@ struct Form1Fixture : ::testing::Test {
         return found;
     }
     QAction *action(const char *name) const { return control<QAction>(name); }
+    // One tick of the day clock, through its own connection.
+    void tickDayClock() { test::fireTimeout(form.dayClock()); }
 };
 
 } // namespace
@@ -71,7 +75,7 @@ TEST_P(PopupMenuTest, CharacterStatusIsEnabledOnlyAfterAFightWithFullInformation
     const PopupCase &row = GetParam();
     form.show();
     QLabel *image1 = control("Image1");
-    QMenu *popup = form.popupMenu();
+    QMenu *popup = control<QMenu>("PoPM");
 
     // A left release opens nothing.
     QTest::mouseRelease(image1, Qt::LeftButton, {}, QPoint(20, 20));
@@ -108,13 +112,13 @@ TEST_F(Form1Fixture, PauseIconHoldsTheClockWhileAButtonIsDown)
     QTest::mousePress(image3, Qt::LeftButton);
     EXPECT_EQ(game().Paused, True);
     EXPECT_EQ(image3->frameShape(), QFrame::Box);
-    form.dayClockTick();
+    tickDayClock();
     EXPECT_EQ(game().NextPhase, 0);
 
     QTest::mouseRelease(image3, Qt::LeftButton);
     EXPECT_EQ(game().Paused, False);
     EXPECT_EQ(image3->frameShape(), QFrame::NoFrame);
-    form.dayClockTick();
+    tickDayClock();
     EXPECT_EQ(game().NextPhase, 2);
 
     QTest::mousePress(image3, Qt::RightButton);
@@ -128,7 +132,7 @@ TEST_F(Form1Fixture, SettingsHoldTheClockOnlyWhileOpen)
     Int16 pausedInside = False;
     form.openSettings = [&] {
         pausedInside = game().Paused;
-        form.dayClockTick();
+        tickDayClock();
     };
     action("ConfigForm")->trigger();
     EXPECT_EQ(pausedInside, True);
@@ -193,11 +197,15 @@ TEST_F(Form1Fixture, ExitAnsweredYesSavesTheSevenValuesAndEnds)
     state.Charm = 5;
     state.EventFlags = 6;
 
-    EXPECT_THROW(form.EndGame(), ProgramEnded);
-    ASSERT_NE(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    QApplication::restoreOverrideCursor();
-    EXPECT_EQ(sandbox.exit.codes, std::vector<int>{0});
+    EXPECT_EXIT(
+        {
+            sandbox.exitForReal([] {
+                const QCursor *cursor = QApplication::overrideCursor();
+                std::fprintf(stderr, "wait cursor: %d\n", cursor && cursor->shape() == Qt::WaitCursor);
+            });
+            action("EndGame")->trigger();
+        },
+        ::testing::ExitedWithCode(0), "asked: ことぶの今日の冒険を終わります。\n.*wait cursor: 1\n");
 
     auto read = [](const char *section, const char *key) {
         return ReadIni("KTBSP", section, key).value_or("<missing>");
@@ -224,7 +232,7 @@ TEST_F(Form1Fixture, ExitThatCannotSaveOffersRetryBackAndEndUnsaved)
     game().Year = 7;
 
     sandbox.boxes.answers = {MessageResult::Yes, MessageResult::Retry, MessageResult::Back};
-    form.EndGame();
+    action("EndGame")->trigger();
     ASSERT_EQ(sandbox.boxes.asked.size(), 3u);
     const MessageRequest &failed = sandbox.boxes.asked[1];
     EXPECT_TRUE(failed.text.startsWith(QStringLiteral("KTBSP.INI を保存できませんでした")));
@@ -235,21 +243,26 @@ TEST_F(Form1Fixture, ExitThatCannotSaveOffersRetryBackAndEndUnsaved)
     EXPECT_EQ(sandbox.readFile("KTBSP.INI"), file);
 
     sandbox.boxes.answers = {MessageResult::Yes, MessageResult::End};
-    EXPECT_THROW(form.EndGame(), ProgramEnded);
-    EXPECT_EQ(sandbox.exit.codes, std::vector<int>{1});
+    EXPECT_EXIT(
+        {
+            sandbox.exitForReal();
+            action("EndGame")->trigger();
+        },
+        ::testing::ExitedWithCode(1), "asked: KTBSP.INI を保存できませんでした");
     EXPECT_EQ(sandbox.readFile("KTBSP.INI"), file);
-    QApplication::restoreOverrideCursor();
 
     // Space freed while the question waits: the retry saves and ends well.
-    sandbox.exit.codes.clear();
     sandbox.boxes.answers = {MessageResult::Yes, MessageResult::Retry};
     sandbox.boxes.onAsk = [&](const MessageRequest &request) {
         if (request.buttons == MessageButtons::RetryBackEnd)
             QDir(sandbox.dir()).rmdir("KTBSP.$$$");
     };
-    EXPECT_THROW(form.EndGame(), ProgramEnded);
-    QApplication::restoreOverrideCursor();
-    EXPECT_EQ(sandbox.exit.codes, std::vector<int>{0});
+    EXPECT_EXIT(
+        {
+            sandbox.exitForReal();
+            action("EndGame")->trigger();
+        },
+        ::testing::ExitedWithCode(0), "asked: KTBSP.INI を保存できませんでした");
     EXPECT_EQ(ReadIni("KTBSP", "KoTeBu", "KotebuYear").value_or(""), "7");
 }
 
@@ -303,18 +316,4 @@ TEST_F(Form1Fixture, ApplyShowsOnlyWhatTheOutcomeSets)
     fight.picture = ShownPicture{ShownPicture::Kind::MonsterFile, {}, {}, QStringLiteral("nowhere/Nothing.KB2")};
     form.apply(fight);
     EXPECT_TRUE(control("Image1")->pixmap().isNull());
-}
-
-TEST_F(Form1Fixture, RefusedCareDropClearsTheMessageAndKeepsTheItems)
-{
-    form.show();
-    form.ShowCareItems();
-    game().LastPhase = 2; // morning: no care
-    game().Love = 1;
-    control("Label2")->setText(QStringLiteral("前の話"));
-    form.careItemDropped(0);
-    EXPECT_TRUE(control("Label2")->text().isEmpty());
-    EXPECT_EQ(game().Love, 1);
-    EXPECT_TRUE(control("Image2_0")->isVisible());
-    EXPECT_FALSE(control("Label3")->text().isEmpty()) << "the status line is refreshed";
 }
