@@ -109,6 +109,20 @@ void RunPhase(Form1 &window, Int16 phase)
     }
 }
 
+void RunDays(Form1 &window, const QString &section)
+{
+    GameState &state = game();
+    while (state.GameRunning) {
+        // Read every round, so a new day length counts from the next phase.
+        window.startDayClock(dayClockInterval(readSetting(section, QStringLiteral("TimeOfDay"))));
+        state.NextPhase = 0;
+        window.show();
+        waitUntil([&] { return state.NextPhase != 0; });
+        state.LastPhase = state.NextPhase;
+        RunPhase(window, state.LastPhase);
+    }
+}
+
 int dayClockInterval(const QString &storedValue)
 {
     const std::optional<double> value = leadingNumber(storedValue);
@@ -150,15 +164,7 @@ std::unique_ptr<Form1> Main()
     LoadGameState(state, [w = window.get()] { w->prepareDragIcons(); });
     window->apply(Night(state));
 
-    while (state.GameRunning) {
-        // Read every round, so a new day length counts from the next phase.
-        window->startDayClock(dayClockInterval(readSetting(section, QStringLiteral("TimeOfDay"))));
-        state.NextPhase = 0;
-        window->show();
-        waitUntil([&] { return state.NextPhase != 0; });
-        state.LastPhase = state.NextPhase;
-        RunPhase(*window, state.LastPhase);
-    }
+    RunDays(*window, section);
 
     // The last message of the game stays for one more tick.
     state.NextPhase = 0;

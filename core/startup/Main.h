@@ -22,6 +22,11 @@ std::unique_ptr<Form1> Main();
 // do nothing.
 void RunPhase(Form1 &window, Int16 phase);
 
+// The day loop, until the game ends: each round arms the window's day clock
+// at the section's "TimeOfDay", shows the window, waits for the phase the
+// clock signals and runs it.
+void RunDays(Form1 &window, const QString &section);
+
 // "TimeOfDay" as the day clock's interval in milliseconds: rounded to the
 // nearest whole number, halves to even. The number at the start of the text
 // counts, as everywhere in the game. A missing, non-numeric, zero or negative
