@@ -80,7 +80,8 @@ TEST(DayLoopSoak, ShortDaysAcrossTheTickWrapKeepTheirOrderAndTheirMemory)
     setClock(&racing);
     SeededRandom random(20261208);
     setRandomSource(&random);
-    // The shortest day, 100 ms, on the real clock of the window: 1 ms.
+    // The shortest day, 100 ms, a hundred times faster: the window's clock
+    // ticks every millisecond.
     setTimeScale(0.01);
     sandbox.writeFile("KTBSP.INI", "[KoTeBu]\r\nTimeOfDay=100\r\n[KoTeBu2]\r\nTimeOfDay=100\r\n");
 
