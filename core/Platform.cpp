@@ -3,6 +3,8 @@
 #include <QLoggingCategory>
 #include <QTime>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -53,6 +55,7 @@ Clock *currentClock = nullptr;
 MessageBoxes *currentBoxes = nullptr;
 ProgramExit *currentExit = nullptr;
 Screen *currentScreen = nullptr;
+double currentTimeScale = 1.0;
 
 } // namespace
 
@@ -65,6 +68,14 @@ void setClock(Clock *c) { currentClock = c; }
 void setMessageBoxes(MessageBoxes *m) { currentBoxes = m; }
 void setProgramExit(ProgramExit *e) { currentExit = e; }
 void setScreen(Screen *s) { currentScreen = s; }
+
+double timeScale() { return currentTimeScale; }
+void setTimeScale(double scale) { currentTimeScale = scale; }
+
+int scaledMs(int ms)
+{
+    return std::max(1, static_cast<int>(std::lround(ms * currentTimeScale)));
+}
 
 void endProgram(int code)
 {

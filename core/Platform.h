@@ -58,6 +58,14 @@ MessageBoxes &messageBoxes();
 ProgramExit &programExit();
 Screen &screen();
 
+// How fast the logo, the day clock and Wait() run: 1 is real time, 0.01 a
+// hundred times faster. Tests of whole games turn it down, so the start-up
+// and the days pass quickly and still in their order.
+double timeScale();
+void setTimeScale(double scale);
+// A timer interval of the game at the current scale, never below 1 ms.
+int scaledMs(int ms);
+
 // nullptr brings the default back.
 void setClock(Clock *);
 void setMessageBoxes(MessageBoxes *);

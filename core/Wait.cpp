@@ -20,6 +20,7 @@ void waitUntil(const std::function<bool()> &condition)
 
 void Wait(float seconds)
 {
+    seconds *= static_cast<float>(timeScale());
     const float start = static_cast<float>(clock().secondsSinceMidnight());
     QTimer wake;
     wake.setSingleShot(true);

@@ -4,7 +4,7 @@
 
 namespace kotebu {
 
-// Pauses for the given seconds while the windows stay live. Ends early when
+// Pauses for the given seconds (at the time scale) while the windows stay live. Ends early when
 // the story's next-scene or skip flag is raised (it never clears them), or
 // when the time of day falls below its start (midnight passed). It sleeps on
 // the event queue and wakes for its own deadline.

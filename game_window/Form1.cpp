@@ -117,8 +117,9 @@ void Form1::HideCareItems()
 
 void Form1::startDayClock(int intervalMs)
 {
-    // A zero or negative interval would spin the clock as fast as events run.
-    const int interval = std::max(intervalMs, 1);
+    // A zero or negative interval would spin the clock as fast as events run;
+    // scaledMs() never gives less than 1 ms.
+    const int interval = scaledMs(intervalMs);
     if (m_timer1.isActive() && m_timer1.interval() == interval)
         return;
     m_timer1.start(interval);

@@ -4,6 +4,7 @@
 #include "Forms.h"
 #include "Logo.h"
 #include "Pictures.h"
+#include "Platform.h"
 #include "Sound.h"
 
 #include <QCloseEvent>
@@ -50,7 +51,7 @@ Demoform::Demoform(QWidget *parent)
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     m_timer1.setTimerType(Qt::PreciseTimer);
     connect(&m_timer1, &QTimer::timeout, this, &Demoform::Timer1Timer);
-    m_timer1.start(200);
+    m_timer1.start(scaledMs(200));
 }
 
 Demoform::~Demoform() = default;

@@ -1,7 +1,6 @@
 #include "Main.h"
 
 #include "Battle.h"
-#include "Roster.h"
 #include "DayClock.h"
 #include "DayEvents.h"
 #include "Demoform.h"
@@ -17,6 +16,7 @@
 #include "GameState.h"
 #include "GameStore.h"
 #include "Random.h"
+#include "Roster.h"
 #include "Settings.h"
 #include "Story.h"
 #include "Wait.h"
@@ -102,6 +102,20 @@ void RunPhase(Form1 &window, Int16 phase)
     }
 }
 
+void RunDays(Form1 &window)
+{
+    GameState &state = game();
+    while (state.GameRunning) {
+        // Read every round, so a new day length counts from the next phase.
+        window.startDayClock(dayClockInterval(settings::dayLengthText(state)));
+        state.NextPhase = Phase::None;
+        window.show();
+        waitUntil([&] { return state.NextPhase != Phase::None; });
+        state.LastPhase = state.NextPhase;
+        RunPhase(window, state.LastPhase);
+    }
+}
+
 std::unique_ptr<Form1> Main()
 {
     GameState &state = game();
@@ -128,15 +142,7 @@ std::unique_ptr<Form1> Main()
     LoadGameState(state, [w = window.get()] { w->prepareDragIcons(); });
     window->apply(Night(state));
 
-    while (state.GameRunning) {
-        // Read every round, so a new day length counts from the next phase.
-        window->startDayClock(dayClockInterval(settings::dayLengthText(state)));
-        state.NextPhase = Phase::None;
-        window->show();
-        waitUntil([&] { return state.NextPhase != Phase::None; });
-        state.LastPhase = state.NextPhase;
-        RunPhase(*window, state.LastPhase);
-    }
+    RunDays(*window);
 
     // The last message of the game stays for one more tick.
     state.NextPhase = Phase::None;

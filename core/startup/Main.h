@@ -22,4 +22,9 @@ std::unique_ptr<Form1> Main();
 // do nothing.
 void RunPhase(Form1 &window, Int16 phase);
 
+// The day loop, until the game ends: each round arms the window's day clock
+// at the game's stored day length, shows the window, waits for the phase the
+// clock signals and runs it.
+void RunDays(Form1 &window);
+
 } // namespace kotebu

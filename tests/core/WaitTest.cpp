@@ -52,6 +52,24 @@ TEST_F(WaitFixture, EndsOnTimeWhileTimersKeepRunning)
     EXPECT_LT(cpuUsed, 0.15);
 }
 
+TEST_F(WaitFixture, TimeScaleShortensTheWaitAndTheGameTimers)
+{
+    setTimeScale(0.1);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    Wait(2.0f);
+    const qint64 waited = elapsed.elapsed();
+    const int logoTick = scaledMs(200);
+    const int shortestTick = scaledMs(4);
+    setTimeScale(1.0);
+
+    EXPECT_GE(waited, 195);
+    EXPECT_LT(waited, 1000);
+    EXPECT_EQ(logoTick, 20);
+    EXPECT_EQ(shortestTick, 1) << "never a zero interval";
+    EXPECT_EQ(scaledMs(200), 200);
+}
+
 TEST_F(WaitFixture, NextSceneFlagEndsTheWaitAndStaysRaised)
 {
     QTimer::singleShot(100, [] { game().NextSceneRequested = True; });

@@ -108,7 +108,7 @@ protected:
         while (m_samples.empty() && nowNs() < 10'000'000'000)
             recorded();
         ASSERT_FALSE(m_samples.empty()) << "nothing recorded from the monitor";
-        recordFor(1.0);
+        recordFor(0.5);
     }
 
     void TearDown() override
@@ -239,9 +239,9 @@ TEST_F(SoundServer, ChimeIsHeardAtOnceAndANewWaveCutsThePlayingOne)
     recordFor(0.5);
     const std::int64_t cutNs = nowNs();
     ASSERT_TRUE(sound.playWave("Short.wav"));
-    recordFor(1.2);
+    recordFor(0.8);
     const std::int64_t cut = sampleAt(cutNs);
-    const std::int64_t lastSound = lastLoud(cut, cut + samplesIn(1.2), Quiet);
+    const std::int64_t lastSound = lastLoud(cut, cut + samplesIn(0.8), Quiet);
     EXPECT_LT(secondsOf(lastSound - cut), 0.2 + 0.3)
         << "sound went on after the short wave: the long one was not cut";
 }
@@ -276,7 +276,7 @@ TEST_F(SoundServer, ThemeStartsWithItsFirstNoteRunsWithoutGapsFollowsItsPosition
     recordFor(1.0);
     const std::int64_t calledNs = nowNs();
     ASSERT_TRUE(sound.openAndPlayMidi(theme)) << sound.lastError().toStdString();
-    recordFor(firstNote + 10.5, [&] { looks.push_back({nowNs(), sound.themeTick()}); });
+    recordFor(firstNote + 5.5, [&] { looks.push_back({nowNs(), sound.themeTick()}); });
     const std::int64_t called = sampleAt(calledNs);
 
     const std::int64_t heard = firstLoud(called);
@@ -286,8 +286,8 @@ TEST_F(SoundServer, ThemeStartsWithItsFirstNoteRunsWithoutGapsFollowsItsPosition
     EXPECT_LT(delay, 0.3);
     EXPECT_GT(delay, -0.05) << "sound before the first note";
 
-    const std::int64_t gap = longestSilence(heard, heard + samplesIn(10.0));
-    std::printf("longest digital silence in the first 10 s: %.1f ms\n", secondsOf(gap) * 1000);
+    const std::int64_t gap = longestSilence(heard, heard + samplesIn(5.0));
+    std::printf("longest digital silence in the first 5 s: %.1f ms\n", secondsOf(gap) * 1000);
     EXPECT_LT(gap, samplesIn(0.020));
 
     // The position read against the audio heard: the song's time at the

@@ -1,6 +1,6 @@
 // A save killed at any instant leaves the old file or the new one, whole.
 // KOTEBU_KILL_ROUNDS sets how many kills each test makes (bench/kill_saves.sh
-// asks for 1,000); by default a few seconds' worth.
+// asks for 1,000); by default about a second's worth.
 #include "Fakes.h"
 #include "FolderLock.h"
 #include "GameState.h"
@@ -41,8 +41,8 @@ KillCount killWhileSaving(const kotebu::test::Sandbox &sandbox, const char *mode
                           const std::vector<QByteArray> &wholeFiles)
 {
     const int wanted = qEnvironmentVariableIntValue("KOTEBU_KILL_ROUNDS");
-    const int rounds = wanted > 0 ? wanted : 60;
-    const qint64 timeLimitMs = wanted > 0 ? std::numeric_limits<qint64>::max() : 4000;
+    const int rounds = wanted > 0 ? wanted : 25;
+    const qint64 timeLimitMs = wanted > 0 ? std::numeric_limits<qint64>::max() : 2000;
 
     std::mt19937 engine(424242);
     std::uniform_int_distribution<int> delayMs(0, 40);
