@@ -25,6 +25,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <memory>
 
 using namespace kotebu;
 using namespace kotebu::test;
@@ -60,52 +61,84 @@ QString toolOrFail(const char *tool, const char *package)
     return path;
 }
 
-// A PulseAudio daemon of the test's own, its files in a temporary folder,
-// and a recorder on its only sink's monitor.
+// A PulseAudio daemon of the suite's own, its files in a temporary folder,
+// and a recorder on its only sink's monitor. Both cases share them: the
+// daemon and the recorder take seconds to settle, and each case records
+// from the moment it starts.
 class SoundServer : public ::testing::Test {
 protected:
-    void SetUp() override
+    struct Server {
+        QTemporaryDir dir;
+        QProcess daemon;
+        QProcess recorder;
+        QByteArray server; // PULSE_SERVER
+        bool started = false;
+        QByteArray pending;
+        QElapsedTimer clock;
+        std::int64_t originNs = std::numeric_limits<std::int64_t>::max();
+        std::vector<std::int16_t> samples;
+    };
+    static inline std::unique_ptr<Server> s_server;
+
+    static void SetUpTestSuite()
     {
+        s_server = std::make_unique<Server>();
+        Server &srv = *s_server;
         const QString daemon = toolOrFail("pulseaudio", "pulseaudio");
         const QString parec = toolOrFail("parec", "pulseaudio-utils");
         ASSERT_FALSE(daemon.isEmpty() || parec.isEmpty());
-        ASSERT_TRUE(m_dir.isValid());
-        const QString socket = m_dir.filePath("native");
+        ASSERT_TRUE(srv.dir.isValid());
+        const QString socket = srv.dir.filePath("native");
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"HOME", "PULSE_RUNTIME_PATH", "PULSE_STATE_PATH", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME"})
-            env.insert(QString::fromLatin1(name), m_dir.path());
-        m_daemon.setProcessEnvironment(env);
-        m_daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        startTiedToUs(m_daemon, daemon,
+            env.insert(QString::fromLatin1(name), srv.dir.path());
+        srv.daemon.setProcessEnvironment(env);
+        srv.daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        startTiedToUs(srv.daemon, daemon,
                       {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
                        "--log-target=stderr", "--log-level=error",
                        "-L", "module-null-sink sink_name=out rate=44100",
                        "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket});
-        ASSERT_TRUE(m_daemon.waitForStarted(5000)) << "pulseaudio did not start";
+        ASSERT_TRUE(srv.daemon.waitForStarted(5000)) << "pulseaudio did not start";
         QElapsedTimer waited;
         waited.start();
-        while (!QFile::exists(socket) && waited.elapsed() < 10000 && m_daemon.state() == QProcess::Running)
-            m_daemon.waitForFinished(20);
+        while (!QFile::exists(socket) && waited.elapsed() < 10000 && srv.daemon.state() == QProcess::Running)
+            srv.daemon.waitForFinished(20);
         ASSERT_TRUE(QFile::exists(socket)) << "pulseaudio opened no socket";
+        srv.server = "unix:" + QFile::encodeName(socket);
 
-        // The game's side: SDL's PulseAudio driver, talking to this daemon only.
-        const QByteArray server = "unix:" + QFile::encodeName(socket);
-        qputenv("PULSE_SERVER", server);
-        qputenv("SDL_AUDIODRIVER", "pulseaudio");
-
-        m_recorder.setProcessEnvironment(env);
-        m_recorder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        startTiedToUs(m_recorder, parec,
-                      {"--server=" + QString::fromLatin1(server), "--device=out.monitor", "--raw",
+        srv.recorder.setProcessEnvironment(env);
+        srv.recorder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        startTiedToUs(srv.recorder, parec,
+                      {"--server=" + QString::fromLatin1(srv.server), "--device=out.monitor", "--raw",
                        "--format=s16le", "--rate=44100", "--channels=1", "--latency-msec=10"});
-        ASSERT_TRUE(m_recorder.waitForStarted(5000)) << "parec did not start";
-        m_clock.start();
+        ASSERT_TRUE(srv.recorder.waitForStarted(5000)) << "parec did not start";
+        srv.clock.start();
+        srv.started = true;
+    }
+
+    static void TearDownTestSuite()
+    {
+        for (QProcess *process : {&s_server->recorder, &s_server->daemon}) {
+            process->kill();
+            process->waitForFinished(5000);
+        }
+        s_server.reset();
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(s_server && s_server->started) << "the suite's sound server did not start";
+        // The game's side: SDL's PulseAudio driver, talking to this daemon only.
+        qputenv("PULSE_SERVER", s_server->server);
+        qputenv("SDL_AUDIODRIVER", "pulseaudio");
         setSoundSystem(&sound);
         // The device stays open from here, so the null sink runs at the
         // short latency SDL asks for and the monitor sends small blocks.
         ASSERT_TRUE(sound.hasOutput()) << sound.lastError().toStdString();
         // The first block takes a moment (about two seconds here).
-        while (m_samples.empty() && nowNs() < 10'000'000'000)
+        const std::int64_t until = nowNs() + 10'000'000'000;
+        while (m_samples.empty() && nowNs() < until)
             recorded();
         ASSERT_FALSE(m_samples.empty()) << "nothing recorded from the monitor";
         recordFor(0.5);
@@ -117,10 +150,6 @@ protected:
         sound.shutdown();
         qunsetenv("PULSE_SERVER");
         qputenv("SDL_AUDIODRIVER", "dummy");
-        for (QProcess *process : {&m_recorder, &m_daemon}) {
-            process->kill();
-            process->waitForFinished(5000);
-        }
     }
 
     std::int64_t nowNs() const { return m_clock.nsecsElapsed(); }
@@ -199,13 +228,11 @@ protected:
     SdlSound sound{SdlSound::Output::Device};
 
 private:
-    QTemporaryDir m_dir;
-    QProcess m_daemon;
-    QProcess m_recorder;
-    QByteArray m_pending;
-    QElapsedTimer m_clock;
-    std::int64_t m_originNs = std::numeric_limits<std::int64_t>::max();
-    std::vector<std::int16_t> m_samples;
+    QProcess &m_recorder = s_server->recorder;
+    QByteArray &m_pending = s_server->pending;
+    QElapsedTimer &m_clock = s_server->clock;
+    std::int64_t &m_originNs = s_server->originNs;
+    std::vector<std::int16_t> &m_samples = s_server->samples;
 };
 
 } // namespace
