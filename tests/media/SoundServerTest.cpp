@@ -303,7 +303,7 @@ TEST_F(SoundServer, ThemeStartsWithItsFirstNoteRunsWithoutGapsFollowsItsPosition
     recordFor(1.0);
     const std::int64_t calledNs = nowNs();
     ASSERT_TRUE(sound.openAndPlayMidi(theme)) << sound.lastError().toStdString();
-    recordFor(firstNote + 5.5, [&] { looks.push_back({nowNs(), sound.themeTick()}); });
+    recordFor(firstNote + 3.5, [&] { looks.push_back({nowNs(), sound.themeTick()}); });
     const std::int64_t called = sampleAt(calledNs);
 
     const std::int64_t heard = firstLoud(called);
@@ -313,8 +313,8 @@ TEST_F(SoundServer, ThemeStartsWithItsFirstNoteRunsWithoutGapsFollowsItsPosition
     EXPECT_LT(delay, 0.3);
     EXPECT_GT(delay, -0.05) << "sound before the first note";
 
-    const std::int64_t gap = longestSilence(heard, heard + samplesIn(5.0));
-    std::printf("longest digital silence in the first 5 s: %.1f ms\n", secondsOf(gap) * 1000);
+    const std::int64_t gap = longestSilence(heard, heard + samplesIn(3.0));
+    std::printf("longest digital silence in the first 3 s: %.1f ms\n", secondsOf(gap) * 1000);
     EXPECT_LT(gap, samplesIn(0.020));
 
     // The position read against the audio heard: the song's time at the
