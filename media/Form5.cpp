@@ -15,6 +15,9 @@ Form5::Form5(QWidget *parent)
 {
     ui->setupUi(this);
     setFixedSize(twips(9135), twips(5055));
+    // Centred before it is shown, as every window is: the window manager
+    // then frames it where it asked to be. StoryDemo centres it again.
+    CenterForm(this);
 
     ui->Image4->setPixmap(pictures::storyPage(1));
     ui->Image3->setPixmap(pictures::storyPage(2));

@@ -13,6 +13,8 @@ kotebu_test_packages=(googletest libgtest-dev libgmock-dev)
 kotebu_test_packages+=(dpkg-dev lintian appstream desktop-file-utils)
 # The tests that start a sound server and a Wayland compositor of their own.
 kotebu_test_packages+=(pulseaudio pulseaudio-utils weston)
+# The windows under a real X server and window manager, read with xprop.
+kotebu_test_packages+=(xvfb openbox x11-utils)
 # The pictures' check renders every picture again from its source.
 kotebu_test_packages+=(python3 librsvg2-bin imagemagick)
 

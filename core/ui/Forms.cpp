@@ -18,7 +18,9 @@ namespace {
 // Before a window is first shown it has no frame, so it can only be centred
 // by its client area. Once the window manager has framed it (its outer size
 // differs from the inner one), it is centred again by the outer size, once;
-// a window manager that never frames it leaves the first placement.
+// a window manager that never frames it leaves the first placement. A
+// minimised window waits until it is restored: on X11 moving a window asks
+// the window manager to restore it.
 class CentreWhenFramed final : public QObject {
 public:
     explicit CentreWhenFramed(QWidget *window) : QObject(window), m_window(window)
@@ -31,13 +33,14 @@ protected:
     {
         switch (event->type()) {
         case QEvent::Show:
-            // The frame arrives shortly after the window maps, or never.
-            QTimer::singleShot(2000, this, [this] { deleteLater(); });
+            giveUpLater();
             break;
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::WindowActivate:
-            if (m_window->isVisible() && m_window->frameGeometry().size() != m_window->size()) {
+        case QEvent::WindowStateChange:
+            if (m_window->isVisible() && !m_window->isMinimized()
+                && m_window->frameGeometry().size() != m_window->size()) {
                 const QPointF at = centeredPosition(screen().size(), m_window->frameGeometry().size());
                 m_window->removeEventFilter(this);
                 m_window->move(static_cast<int>(at.x()), static_cast<int>(at.y()));
@@ -51,6 +54,16 @@ protected:
     }
 
 private:
+    // The frame arrives shortly after the window maps, or never; a window
+    // that is minimised by then is centred when it is restored.
+    void giveUpLater()
+    {
+        QTimer::singleShot(2000, this, [this] {
+            if (!m_window->isMinimized())
+                deleteLater();
+        });
+    }
+
     QWidget *m_window;
 };
 
