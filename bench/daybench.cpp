@@ -7,6 +7,9 @@
 //     start: process start to the logo window on screen, then exit
 //     day:   start-up, 10 s of selector, first game, then 30 day-clock ticks
 //     theme: start-up, then the whole theme in the selector (lyric lag)
+//     wait:  start-up straight to the first game's window, then prints
+//            "waiting" and looks at nothing more, so a script can count what
+//            the game alone does while it waits for the next phase
 #include "Demoform.h"
 #include "Form1.h"
 #include "Form7.h"
@@ -80,8 +83,8 @@ struct Figures {
 
 class Bench : public QObject {
 public:
-    Bench(bool themeMode, bool startOnly, int seconds)
-        : m_theme(themeMode), m_startOnly(startOnly), m_seconds(seconds)
+    Bench(bool themeMode, bool startOnly, bool waitOnly, int seconds)
+        : m_theme(themeMode), m_startOnly(startOnly), m_waitOnly(waitOnly), m_seconds(seconds)
     {
         connect(&m_poll, &QTimer::timeout, this, [this] { look(); });
         // Lyric lag and the start need a fine look; the CPU figures must
@@ -140,7 +143,7 @@ private:
             }
         }
         const qint64 listened = m_clock.elapsed() - m_selectorShownMs;
-        const qint64 wanted = m_theme ? qint64(m_seconds) * 1000 : 10000;
+        const qint64 wanted = m_theme ? qint64(m_seconds) * 1000 : m_waitOnly ? 0 : 10000;
         if (listened >= wanted && !m_chosen) {
             m_chosen = true;
             figures.selectorCpuPercent = (cpuSeconds() - m_selectorCpu) * 100000.0 / static_cast<double>(listened);
@@ -152,6 +155,12 @@ private:
 
     void watchDay(Form1 *window)
     {
+        if (m_waitOnly) {
+            m_poll.stop();
+            std::printf("waiting\n");
+            std::fflush(stdout);
+            return;
+        }
         if (m_ticks.empty() && !m_watchingDay) {
             m_watchingDay = true;
             m_poll.setInterval(200); // stop polling fast: the day's own cost is measured
@@ -187,6 +196,7 @@ private:
 
     bool m_theme;
     bool m_startOnly;
+    bool m_waitOnly;
     int m_seconds;
     QTimer m_poll;
     QElapsedTimer m_clock;
@@ -215,7 +225,7 @@ int main(int argc, char *argv[])
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("day");
     const bool theme = mode == "theme";
     const int seconds = argc > 2 ? std::atoi(argv[2]) : (theme ? 185 : 30);
-    Bench bench(theme, mode == "start", seconds);
+    Bench bench(theme, mode == "start", mode == "wait", seconds);
     if (const char *day = std::getenv("KOTEBU_BENCH_DAY_MS"))
         bench.setDayInterval(std::atof(day));
     const auto window = Main();

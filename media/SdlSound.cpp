@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstring>
 #include <mutex>
 
@@ -37,11 +38,20 @@ constexpr double SynthGain = 0.6;
 constexpr qint64 LoadOnDemandBytes = 32 * 1024 * 1024;
 
 // How long the theme's last notes may ring after its end before the output
-// counts it as over (and may pause, which would cut them).
+// counts it as over (and may close, which would cut them).
 constexpr double ThemeTailSeconds = 2.0;
 
-// How often a running output checks whether it can pause.
+// How often a running output checks whether it can close.
 constexpr int IdleCheckMs = 500;
+
+// Below this a sample is silence (-80 dBFS): the device may close on it
+// without a click.
+constexpr float QuietLevel = 1e-4f;
+
+// How long the output must have been quiet before the device closes: the
+// buffer the device holds and the one the sound server holds must have
+// played out, or closing would cut the end of the sound.
+constexpr std::int64_t DrainFrames = SdlSound::SampleRate / 4;
 
 void dropFluidLog(int, const char *, void *) {}
 
@@ -215,7 +225,7 @@ private:
 SdlSound::SdlSound(Output output) : m_output(output)
 {
     m_idleTimer.setInterval(IdleCheckMs);
-    QObject::connect(&m_idleTimer, &QTimer::timeout, [this] { pauseIfIdle(); });
+    QObject::connect(&m_idleTimer, &QTimer::timeout, [this] { closeIfIdle(); });
 }
 
 SdlSound::~SdlSound()
@@ -225,14 +235,9 @@ SdlSound::~SdlSound()
 
 void SdlSound::shutdown()
 {
-    m_idleTimer.stop();
-    m_running = false;
     // The device's thread renders from the player and the synthesiser: it
     // must be gone before they are.
-    if (m_device) {
-        SDL_CloseAudioDevice(m_device);
-        m_device = 0;
-    }
+    closeDevice();
     if (m_sdlAudioStarted) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         m_sdlAudioStarted = false;
@@ -262,19 +267,22 @@ bool SdlSound::ensureOutput()
         return true;
     if (m_device)
         return true;
-    // One try per run: without a sound card every open probes the drivers
-    // again, and the answer does not change.
-    if (m_deviceTried)
+    // One try per run when the first fails: without a sound card every open
+    // probes the drivers again, and the answer does not change. A device
+    // that opened once is opened again for every sound after a quiet time.
+    if (m_deviceTried && !m_deviceOpened)
         return false;
     m_deviceTried = true;
 
-    // Otherwise SDL takes SIGINT and SIGTERM, and the game ignores Ctrl+C.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        m_lastError = QStringLiteral("No audio output: ") + QString::fromUtf8(SDL_GetError());
-        return false;
+    if (!m_sdlAudioStarted) {
+        // Otherwise SDL takes SIGINT and SIGTERM, and the game ignores Ctrl+C.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            m_lastError = QStringLiteral("No audio output: ") + QString::fromUtf8(SDL_GetError());
+            return false;
+        }
+        m_sdlAudioStarted = true;
     }
-    m_sdlAudioStarted = true;
 
     SDL_AudioSpec want;
     SDL_zero(want);
@@ -289,12 +297,28 @@ bool SdlSound::ensureOutput()
     m_device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
     if (!m_device) {
         m_lastError = QStringLiteral("No audio device: ") + QString::fromUtf8(SDL_GetError());
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        m_sdlAudioStarted = false;
+        if (!m_deviceOpened) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            m_sdlAudioStarted = false;
+        }
         return false;
     }
+    m_deviceOpened = true;
+    m_quietFrames = 0;
     // A new device starts paused and stays so until something plays.
     return true;
+}
+
+bool SdlSound::hasOutput()
+{
+    if (m_output == Output::Offline || m_device || m_deviceOpened)
+        return true;
+    // Asked before any sound played: open to find out, and close again if
+    // nothing is to play.
+    const bool opened = ensureOutput();
+    if (opened && !m_running)
+        closeDevice();
+    return opened;
 }
 
 void SdlSound::preloadSynth(const QString &theme)
@@ -333,21 +357,33 @@ void SdlSound::resumeOutput()
         m_idleTimer.start();
 }
 
-void SdlSound::pauseIfIdle()
+void SdlSound::closeIfIdle()
 {
-    if (!m_running)
+    if (!m_running) {
+        // Opened, but nothing was ever started on it.
+        closeDevice();
         return;
+    }
     bool sounding = !themeFinished();
+    std::int64_t quiet = 0;
     {
         DeviceLock lock(m_device);
         sounding = sounding || m_wavePos < m_wave.size();
+        quiet = m_quietFrames;
     }
-    if (sounding)
-        return;
-    if (m_device)
-        SDL_PauseAudioDevice(m_device, 1);
-    m_running = false;
+    if (sounding || (m_device && quiet < DrainFrames))
+        return; // the timer looks again
+    closeDevice();
+}
+
+void SdlSound::closeDevice()
+{
     m_idleTimer.stop();
+    m_running = false;
+    if (m_device) {
+        SDL_CloseAudioDevice(m_device);
+        m_device = 0;
+    }
 }
 
 bool SdlSound::themeFinished() const
@@ -372,8 +408,10 @@ bool SdlSound::openAndPlayMidi(const QString &path)
         return false;
     }
     ThemeScore score(*song, SampleRate);
-    if (!ensureOutput() || !ensureSynth())
+    if (!ensureOutput() || !ensureSynth()) {
+        closeIfIdle();
         return false;
+    }
     // Instruments the preloaded theme did not use (another theme file, say)
     // are read now, before the first note needs them.
     pinPresets(m_loaded, score.presets());
@@ -401,11 +439,13 @@ void SdlSound::closeMidi()
         std::swap(m_score, old);
         m_themeOpen = false;
         m_themeDone.store(true);
-        // The theme ends now, ringing notes included.
-        fluid_synth_all_sounds_off(m_loaded.synth, -1);
+        // The theme ends now, ringing notes and their echo included: nothing
+        // of it is rendered any more, and the synthesiser forgets it, so the
+        // next theme does not start with this one's echo.
+        fluid_synth_system_reset(m_loaded.synth);
         m_tick.store(0, std::memory_order_relaxed);
     }
-    pauseIfIdle();
+    closeIfIdle();
 }
 
 int SdlSound::midiPositionSixteenths() const
@@ -442,7 +482,7 @@ bool SdlSound::playWave(const QString &path)
     if (playable)
         resumeOutput();
     else
-        pauseIfIdle();
+        closeIfIdle();
     return playable;
 }
 
@@ -450,7 +490,7 @@ void SdlSound::stopWave()
 {
     std::vector<float> none;
     replaceWave(none);
-    pauseIfIdle();
+    closeIfIdle();
 }
 
 void SdlSound::renderOffline(float *out, int frames)
@@ -534,7 +574,7 @@ void SdlSound::render(float *out, int frames)
     const std::size_t count = std::size_t(frames) * Channels;
     if (m_themeOpen && !m_themeDone.load(std::memory_order_relaxed))
         renderTheme(out, frames);
-    else if (m_loaded.synth)
+    else if (m_themeOpen && m_loaded.synth) // a finished theme's last echo
         fluid_synth_write_float(m_loaded.synth, frames, out, 0, Channels, out, 1, Channels);
     else
         std::fill(out, out + count, 0.0f);
@@ -546,8 +586,12 @@ void SdlSound::render(float *out, int frames)
         out[i] += wave[i];
     m_wavePos += mixed;
 
-    for (std::size_t i = 0; i < count; ++i)
+    bool audible = false;
+    for (std::size_t i = 0; i < count; ++i) {
         out[i] = std::clamp(out[i], -1.0f, 1.0f);
+        audible = audible || std::fabs(out[i]) > QuietLevel;
+    }
+    m_quietFrames = audible ? 0 : m_quietFrames + frames;
 }
 
 } // namespace kotebu

@@ -35,7 +35,9 @@ bool loadWaveFile(const QString &path, std::vector<float> &samples);
 // The real sound: one SDL audio device whose callback plays the theme's
 // messages into FluidSynth, renders it and mixes one wave voice on top. Nothing is opened until the
 // first sound, so the game starts as fast without sound as with it. The
-// device is paused whenever nothing sounds, so an idle game costs no CPU.
+// device is closed again whenever nothing sounds: a paused device still
+// wakes its thread for every buffer and keeps the sound server's output
+// running, so a quiet game would cost the desktop all the same.
 //
 // All public calls come from the user-interface thread; the device's own
 // thread only renders.
@@ -43,7 +45,10 @@ class SdlSound final : public SoundSystem {
 public:
     static constexpr int SampleRate = 44100;
     static constexpr int Channels = 2;
-    static constexpr int DeviceFrames = 1024;
+    // The device's buffer. Longer buffers wake the audio thread and the
+    // sound server less often; the lyric lines, a second apart and looked
+    // at every 300 ms, do not see the difference (bench/sound_server.sh).
+    static constexpr int DeviceFrames = 2048;
 
     enum class Output {
         Device,  // an SDL audio device renders in real time
@@ -59,7 +64,7 @@ public:
     void closeMidi() override;
     int midiPositionSixteenths() const override;
     bool playWave(const QString &path) override;
-    bool hasOutput() override { return ensureOutput(); }
+    bool hasOutput() override;
     void stopWave() override;
     QString lastError() const override { return m_lastError; }
 
@@ -67,7 +72,7 @@ public:
     // (Offline output only).
     void renderOffline(float *out, int frames);
 
-    // True while the output runs (for a device: not paused).
+    // True while the output runs (for a device: open and playing).
     bool outputRunning() const { return m_running; }
     bool deviceOpen() const { return m_device != 0; }
     // True once the open theme has played to its end and its last notes have
@@ -87,9 +92,10 @@ public:
     std::int64_t worstCallbackNanoseconds() const { return m_worstCallbackNs.load(); }
     void resetCallbackTimes() { m_worstCallbackNs.store(0); }
 
-    // Pauses the output when neither the theme nor a wave still sounds. A
-    // short timer calls this while the output runs.
-    void pauseIfIdle();
+    // Stops the output, closing the device, once neither the theme nor a
+    // wave sounds and what the device has taken has come out. A short timer
+    // calls this while the output runs.
+    void closeIfIdle();
 
     // Closes the device first (which waits for its thread), then frees the
     // player and the synthesiser the device was rendering. Safe to repeat.
@@ -114,6 +120,7 @@ private:
     bool ensureOutput();
     bool ensureSynth();
     void resumeOutput();
+    void closeDevice();
     void replaceWave(std::vector<float> &samples);
 
     Output m_output;
@@ -122,8 +129,12 @@ private:
     bool m_running = false;
 
     bool m_deviceTried = false;
+    bool m_deviceOpened = false; // once, this run: a later open may work again
     bool m_sdlAudioStarted = false;
     std::uint32_t m_device = 0;
+    // Frames rendered since the last one that was not silent, written by
+    // the renderer under the device lock.
+    std::int64_t m_quietFrames = 0;
 
     bool m_synthTried = false;
     std::future<LoadedSynth> m_synthLoading;
