@@ -13,6 +13,7 @@
 #include "Form7.h"
 #include "Form8.h"
 #include "Form9.h"
+#include "Forms.h"
 #include "GameState.h"
 #include "GameStore.h"
 #include "Random.h"
@@ -137,7 +138,7 @@ std::unique_ptr<Form1> Main()
         settings.exec();
     };
     if (settings::startMinimised(state))
-        window->setWindowState(window->windowState() | Qt::WindowMinimized);
+        minimiseFromTheStart(window.get());
 
     LoadGameState(state, [w = window.get()] { w->prepareDragIcons(); });
     window->apply(Night(state));

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 
 namespace kotebu {
@@ -67,7 +68,41 @@ private:
     QWidget *m_window;
 };
 
+// Asks for the window to be minimised once it is first exposed: only then has
+// a Wayland compositor a window to minimise. The window's first frame has gone
+// to the compositor before the request, which comes after it in order.
+class MinimiseWhenExposed final : public QObject {
+public:
+    MinimiseWhenExposed(QWidget *widget, QWindow *window) : QObject(widget), m_widget(widget)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, m_widget, [widget = m_widget] {
+                widget->setWindowState(widget->windowState() | Qt::WindowMinimized);
+            });
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_widget;
+};
+
 } // namespace
+
+void minimiseFromTheStart(QWidget *window)
+{
+    window->setWindowState(window->windowState() | Qt::WindowMinimized);
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && window->windowHandle())
+        new MinimiseWhenExposed(window, window->windowHandle());
+}
 
 void CenterForm(QWidget *window)
 {

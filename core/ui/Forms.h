@@ -19,6 +19,12 @@ constexpr int twips(int value)
 // Moves a window to the middle of the screen by its outer size.
 void CenterForm(QWidget *window);
 
+// Makes a window that is not shown yet start minimised. On X11 the window
+// manager maps it iconic. A Wayland compositor ignores the request until the
+// window is on the screen, so there it is asked again then: the window shows
+// for a moment and goes.
+void minimiseFromTheStart(QWidget *window);
+
 // The game's strings join lines with LF CR; a label shows "\n\r" as a break
 // followed by an indent. Every text that reaches a widget goes through here.
 QString displayText(const QString &gameText);
