@@ -189,7 +189,7 @@ TEST_F(Desktop, StartMinimisedReachesTheWindowManagerIconicAndStaysSoThroughTheD
 }
 
 // Every window stands in the middle of the screen by its frame, the story
-// too, which is centred only once it is already on the screen.
+// too, which StoryDemo centres again once it is on the screen.
 TEST_F(Desktop, StoryAndStartScreenAreCentredByTheirFrames)
 {
     auto centredSoon = [](const QWidget &window) {
