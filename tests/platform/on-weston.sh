@@ -23,8 +23,9 @@ trap 'exit 130' INT TERM HUP
 export XDG_RUNTIME_DIR="$work"
 chmod 700 "$work"
 socket="kotebu-test-$$"
+# --debug lets the tests take screenshots of what the compositor shows.
 weston --backend=headless-backend.so --socket="$socket" --width=1024 --height=768 \
-    --use-pixman --idle-time=0 --log="$work/weston.log" &
+    --use-pixman --idle-time=0 --debug --log="$work/weston.log" &
 weston_pid=$!
 for _ in $(seq 100); do
     [ -S "$work/$socket" ] && break

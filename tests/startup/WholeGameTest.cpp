@@ -14,12 +14,17 @@
 #include "Random.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QImage>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 using namespace kotebu;
 
@@ -48,6 +53,9 @@ public:
     bool sawMainWindow = false;
     QString endingText;
     QString endingCaption;
+    // On Wayland: how much of the main window the compositor shows behind
+    // the ending, in pixels of its green; -1 when no screenshot was taken.
+    qsizetype mainWindowPixels = -1;
 
 private:
     void look()
@@ -68,9 +76,34 @@ private:
             } else if (auto *ending = qobject_cast<Form4 *>(w)) {
                 endingCaption = ending->windowTitle();
                 endingText = ending->findChild<QLabel *>("Label1")->text();
+                if (QGuiApplication::platformName() == QLatin1String("wayland"))
+                    mainWindowPixels = mainWindowOnScreen();
                 ending->reject(); // closed by its frame: Main returns
             }
         }
+    }
+
+    // What the compositor shows, as its screenshot tool (Weston's, which
+    // on-weston.sh allows) writes it into the working folder.
+    static qsizetype mainWindowOnScreen()
+    {
+        if (QProcess::execute(QStringLiteral("weston-screenshooter"), {}) != 0)
+            return -1;
+        const QStringList shots = QDir().entryList({QStringLiteral("wayland-screenshot-*.png")}, QDir::Files, QDir::Time);
+        const QImage shot = shots.isEmpty() ? QImage() : QImage(shots.front()).convertToFormat(QImage::Format_RGB32);
+        if (shot.isNull())
+            return -1;
+        // The main window's ground, (128, 255, 128), as Weston draws it (a
+        // little darker behind a dialog).
+        auto near = [](int value, int wanted) { return std::abs(value - wanted) <= 12; };
+        qsizetype seen = 0;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x) {
+                const QRgb pixel = shot.pixel(x, y);
+                seen += near(qRed(pixel), 128) && near(qGreen(pixel), 255) && near(qBlue(pixel), 128);
+            }
+        }
+        return seen;
     }
 
     bool m_secondGame;
@@ -124,6 +157,9 @@ TEST_F(WholeGame, FirstGameWonAgainstTheBossShowsTheScoreAndMarksTheGameFinished
     EXPECT_TRUE(player.sawLogo);
     EXPECT_TRUE(player.sawMainWindow);
     EXPECT_TRUE(window->isVisible()) << "the main window stays behind the ending";
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        EXPECT_GT(player.mainWindowPixels, 0) << "the compositor shows the main window";
+    }
     EXPECT_EQ(game().SecondGame, 0);
     EXPECT_EQ(game().GameRunning, 0);
     EXPECT_EQ(game().EndingKind, 1);
@@ -148,6 +184,11 @@ TEST_F(WholeGame, SecondGameLostAfterThirtyEndsWithTheConsolation)
     ASSERT_TRUE(window);
     EXPECT_EQ(game().SecondGame, True);
     EXPECT_EQ(game().DemoSkipRequested, True) << "DemoSkip=ON skips the story";
+    // A Wayland window cannot start minimised; it is minimised as soon as
+    // the compositor shows it, and stays so.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        EXPECT_EQ(player.mainWindowPixels, 0) << "the compositor shows the main window";
+    }
     EXPECT_EQ(game().EndingKind, 2);
     EXPECT_EQ(player.endingCaption, QStringLiteral("KoTeBu2 ハルーネン物語 おわり"));
     EXPECT_TRUE(player.endingText.contains(QStringLiteral("残念でした。もう一度挑戦してください！")));
