@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 
@@ -48,6 +49,8 @@ public:
     bool sawMainWindow = false;
     QString endingText;
     QString endingCaption;
+    // Pictures seen on screen with nothing for a screen reader to call them.
+    QSet<QString> unnamedPictures;
 
 private:
     void look()
@@ -55,6 +58,9 @@ private:
         for (QWidget *w : QApplication::topLevelWidgets()) {
             if (!w->isVisible())
                 continue;
+            for (const QLabel *picture : w->findChildren<QLabel *>())
+                if (picture->isVisible() && !picture->pixmap().isNull() && picture->accessibleName().isEmpty())
+                    unnamedPictures.insert(w->objectName() + '.' + picture->objectName());
             if (qobject_cast<Demoform *>(w)) {
                 sawLogo = true;
             } else if (qobject_cast<Form7 *>(w)) {
@@ -123,6 +129,7 @@ TEST_F(WholeGame, FirstGameWonAgainstTheBossShowsTheScoreAndMarksTheGameFinished
     ASSERT_TRUE(window);
     EXPECT_TRUE(player.sawLogo);
     EXPECT_TRUE(player.sawMainWindow);
+    EXPECT_TRUE(player.unnamedPictures.isEmpty()) << player.unnamedPictures.values().join(' ').toStdString();
     EXPECT_TRUE(window->isVisible()) << "the main window stays behind the ending";
     EXPECT_EQ(game().SecondGame, 0);
     EXPECT_EQ(game().GameRunning, 0);
@@ -150,6 +157,7 @@ TEST_F(WholeGame, SecondGameLostAfterThirtyEndsWithTheConsolation)
     EXPECT_EQ(game().DemoSkipRequested, True) << "DemoSkip=ON skips the story";
     EXPECT_EQ(game().EndingKind, 2);
     EXPECT_EQ(player.endingCaption, QStringLiteral("KoTeBu2 ハルーネン物語 おわり"));
+    EXPECT_TRUE(player.unnamedPictures.isEmpty()) << player.unnamedPictures.values().join(' ').toStdString();
     EXPECT_TRUE(player.endingText.contains(QStringLiteral("残念でした。もう一度挑戦してください！")));
     EXPECT_FALSE(player.endingText.contains(QStringLiteral("得点は")));
     EXPECT_EQ(ReadIni("KTBSP", "KoTeBu2", "Gaming"), QStringLiteral("OFF"));
