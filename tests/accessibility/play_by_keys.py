@@ -166,7 +166,9 @@ def start_orca(root):
 
 
 def spoken(orca, log):
-    # Orca writes its record out as it ends.
+    # Orca works through its queue of events a moment behind the game, and
+    # writes its record out as it ends.
+    time.sleep(1.5)
     orca.send_signal(signal.SIGTERM)
     try:
         orca.wait(timeout=10)
