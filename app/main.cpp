@@ -1,3 +1,4 @@
+#include "Accessible.h"
 #include "FolderLock.h"
 #include "Form1.h"
 #include "Forms.h"
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     kotebu::installWidgetPlatform();
     kotebu::installJapaneseFonts();
+    kotebu::installAccessibility();
     kotebu::installSound();
     const kotebu::FolderLock folderLock;
     kotebu::installSessionEndHandler();

@@ -116,6 +116,7 @@ PhaseOutcome Battle(GameState &state, RandomSource &random)
     ShownPicture picture;
     picture.kind = ShownPicture::Kind::MonsterFile;
     picture.file = state.PictureFolder + pictureFile(enemy);
+    picture.name = text(enemy.name);
     outcome.picture = picture;
 
     QString message = text(enemy.name) + QStringLiteral("が現れた！") + state.CrLf + text(texts.fought);

@@ -17,6 +17,7 @@ struct ShownPicture {
     HeroinePose pose = HeroinePose::Ordinary; // Kind::Heroine
     DayIcon icon = DayIcon::Night;            // Kind::DayIcon
     QString file;                             // Kind::MonsterFile: folder + code + ".KB2"
+    QString name;                             // Kind::MonsterFile: the monster, for screen readers
 };
 
 // What one phase shows in the main window. Unset parts stay as they are.

@@ -8,6 +8,8 @@
 #include "Platform.h"
 #include "Settings.h"
 
+#include <QKeyEvent>
+
 namespace kotebu {
 
 Form4::Form4(QWidget *parent)
@@ -26,6 +28,7 @@ Form4::Form4(QWidget *parent)
     if (!view.caption.isEmpty())
         setWindowTitle(view.caption);
     ui->Image1->setPixmap(pictures::heroine(state.SecondGame != 0, view.pose));
+    ui->Image1->setAccessibleName(pictures::heroineDescription(state.SecondGame != 0, view.pose));
     ui->Label1->setText(displayText(view.text));
 
     // Only the finished mark is written: the heroine's values are left
@@ -34,6 +37,18 @@ Form4::Form4(QWidget *parent)
 }
 
 Form4::~Form4() = default;
+
+void Form4::keyPressEvent(QKeyEvent *event)
+{
+    // A dialog's Escape closes it as its frame's close box does, which here
+    // leaves the game window running without a game behind it. The ending has
+    // no Cancel to stand for, so the key does nothing; Return presses "完".
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
 
 void Form4::finishClicked()
 {

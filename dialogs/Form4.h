@@ -20,6 +20,9 @@ public:
     explicit Form4(QWidget *parent = nullptr);
     ~Form4() override;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void finishClicked(); // Command1
 

@@ -1,6 +1,7 @@
 #include "Form1.h"
 #include "ui_Form1.h"
 
+#include "Accessible.h"
 #include "Care.h"
 #include "DayClock.h"
 #include "DayEvents.h"
@@ -16,6 +17,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QIcon>
 #include <QKeyEvent>
@@ -82,14 +84,17 @@ void Form1::apply(const PhaseOutcome &outcome)
         switch (shown.kind) {
         case ShownPicture::Kind::Heroine:
             ui->Image1->setPixmap(pictures::heroine(state.SecondGame, shown.pose));
+            ui->Image1->setAccessibleName(pictures::heroineDescription(state.SecondGame, shown.pose));
             break;
         case ShownPicture::Kind::DayIcon:
             ui->Image1->setPixmap(pictures::dayIcon(shown.icon));
+            ui->Image1->setAccessibleName(pictures::dayIconDescription(shown.icon));
             break;
         case ShownPicture::Kind::MonsterFile:
             // An unreadable file leaves the frame empty rather than showing
             // the previous picture under the new monster's name.
             ui->Image1->setPixmap(loadMonsterPicture(shown.file));
+            ui->Image1->setAccessibleName(shown.name);
             break;
         }
     }
@@ -98,7 +103,7 @@ void Form1::apply(const PhaseOutcome &outcome)
     if (outcome.titleLine)
         ui->Label1->setText(displayText(*outcome.titleLine));
     if (outcome.message)
-        ui->Label2->setText(displayText(*outcome.message));
+        ui->Label2->announce(displayText(*outcome.message));
     if (outcome.statusLine)
         ui->Label3->setText(displayText(*outcome.statusLine));
 }
@@ -111,6 +116,11 @@ void Form1::ShowCareItems()
 
 void Form1::HideCareItems()
 {
+    // The keyboard's place goes back to the heroine rather than on along the
+    // tray to the pause icon, where the next Return would hold the clock.
+    // (The window's own focus: it may be in the background as the morning comes.)
+    if (std::any_of(Image2.begin(), Image2.end(), [this](const QLabel *item) { return item == focusWidget(); }))
+        ui->Image1->setFocus(Qt::OtherFocusReason);
     for (QLabel *item : Image2)
         item->setVisible(false);
 }
@@ -235,7 +245,7 @@ void Form1::careItemDropped(int item)
     if (outcome.hideItems)
         HideCareItems();
     // A refused or misplaced drop empties the message area.
-    ui->Label2->setText(displayText(outcome.message));
+    ui->Label2->announce(displayText(outcome.message));
     ui->Label3->setText(displayText(StatusLine(state)));
 }
 
@@ -318,9 +328,39 @@ bool Form1::handleImage1Event(QEvent *event)
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
             openEnemyViewer();
         return true;
+    case QEvent::KeyPress: {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat()) {
+            openEnemyViewer();
+            return true;
+        }
+        if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+            openPopupFromKeyboard();
+            return true;
+        }
+        return false;
+    }
+    case QEvent::ContextMenu:
+        // Some window systems send the Menu key as a menu request of its own.
+        if (static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard) {
+            openPopupFromKeyboard();
+            return true;
+        }
+        return false;
     default:
         return false;
     }
+}
+
+void Form1::openPopupFromKeyboard()
+{
+    if (ui->PoPM->isVisible())
+        return;
+    // No pointer to open it at: it opens over the picture it belongs to, with
+    // its default item ready for Return when that item can be chosen.
+    ui->PoPM->popup(ui->Image1->mapToGlobal(ui->Image1->rect().center()));
+    if (ui->ChrSt->isEnabled())
+        ui->PoPM->setActiveAction(ui->ChrSt);
 }
 
 bool Form1::handleCareItemEvent(int item, QEvent *event)
@@ -347,9 +387,23 @@ bool Form1::handleCareItemEvent(int item, QEvent *event)
     case QEvent::MouseButtonRelease:
         m_pressedItem = -1;
         return false;
+    case QEvent::KeyPress:
+        // Pressed from the keyboard, an item goes to the heroine as if
+        // dropped on her picture.
+        if (isPressKey(static_cast<QKeyEvent *>(event))) {
+            careItemDropped(item);
+            return true;
+        }
+        return false;
     default:
         return false;
     }
+}
+
+void Form1::holdDayClock(bool hold)
+{
+    game().Paused = hold ? True : False;
+    ui->Image3->setFrameShape(hold ? QFrame::Box : QFrame::NoFrame);
 }
 
 bool Form1::handlePauseIconEvent(QEvent *event)
@@ -357,13 +411,37 @@ bool Form1::handlePauseIconEvent(QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        game().Paused = True;
-        ui->Image3->setFrameShape(QFrame::Box);
+        holdDayClock(true);
         return true;
     case QEvent::MouseButtonRelease:
-        game().Paused = False;
-        ui->Image3->setFrameShape(QFrame::NoFrame);
+        holdDayClock(false);
         return true;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        // A key held down repeats as releases and presses of its own; only
+        // the real press and the real release count, as with a mouse button.
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (m_pauseKey != 0 && key->key() == m_pauseKey) {
+            if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat()) {
+                m_pauseKey = 0;
+                holdDayClock(false);
+            }
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress && m_pauseKey == 0 && isPressKey(key)) {
+            m_pauseKey = key->key();
+            holdDayClock(true);
+            return true;
+        }
+        return false;
+    }
+    case QEvent::FocusOut:
+        // The release will go elsewhere: the clock must not stay held.
+        if (m_pauseKey != 0) {
+            m_pauseKey = 0;
+            holdDayClock(false);
+        }
+        return false;
     default:
         return false;
     }

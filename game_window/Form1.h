@@ -75,6 +75,9 @@ private:
     bool handleImage1Event(QEvent *event);
     bool handleCareItemEvent(int item, QEvent *event);
     bool handlePauseIconEvent(QEvent *event);
+    void openPopupFromKeyboard();
+    // The pause icon held or let go, by a mouse button or a key.
+    void holdDayClock(bool hold);
 
     std::unique_ptr<Ui::Form1> ui;
     std::array<QLabel *, 5> Image2{};
@@ -83,6 +86,7 @@ private:
     QPoint m_pressAt;
     int m_pressedItem = -1;
     int m_draggedItem = -1; // the item under the pointer while the button is held
+    int m_pauseKey = 0;     // the key holding the pause icon down, if any
 };
 
 } // namespace kotebu

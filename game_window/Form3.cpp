@@ -24,6 +24,7 @@ Form3::Form3(const QPixmap &monster, bool secondGame, int enemyIndex, QWidget *p
     kotebu::CenterForm(this);
 
     ui->Image1->setPixmap(monster);
+    ui->Image1->setAccessibleName(kotebu::enemyBookName(secondGame, enemyIndex));
     ui->Label2->setText(kotebu::displayText(kotebu::enemyBookName(secondGame, enemyIndex)));
     ui->Label1->setText(kotebu::displayText(kotebu::enemyBookDescription(secondGame, enemyIndex)));
 

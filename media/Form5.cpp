@@ -1,6 +1,7 @@
 #include "Form5.h"
 #include "ui_Form5.h"
 
+#include "Accessible.h"
 #include "Forms.h"
 #include "GameState.h"
 #include "Pictures.h"
@@ -33,7 +34,7 @@ Form5::~Form5() = default;
 QLabel *Form5::Image1() const { return ui->Image1; }
 QLabel *Form5::Image3() const { return ui->Image3; }
 QLabel *Form5::Image4() const { return ui->Image4; }
-QLabel *Form5::Label1() const { return ui->Label1; }
+AnnouncedLabel *Form5::Label1() const { return ui->Label1; }
 
 int Form5::outerHeightTwips() const
 {

@@ -13,6 +13,8 @@ class Form5;
 
 namespace kotebu {
 
+class AnnouncedLabel;
+
 // The story window of the second game's prologue. StoryDemo (Story.h) runs
 // the pages; the window itself only holds the pictures, raises the two flags
 // from its buttons and flashes the overlay on its timer.
@@ -28,7 +30,7 @@ public:
     QLabel *Image1() const;  // the page picture
     QLabel *Image3() const;  // holds page 2's picture
     QLabel *Image4() const;  // holds page 1's picture
-    QLabel *Label1() const;  // the page text
+    AnnouncedLabel *Label1() const; // the page text, read out by screen readers
 
     // The pause after each step of a picture's slide. A fixed pause makes a
     // slide take the same time on every machine.

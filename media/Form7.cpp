@@ -1,6 +1,7 @@
 #include "Form7.h"
 #include "ui_Form7.h"
 
+#include "Accessible.h"
 #include "Forms.h"
 #include "GameState.h"
 #include "Lyrics.h"
@@ -9,6 +10,7 @@
 #include "Sound.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace kotebu {
@@ -49,6 +51,10 @@ Form7::Form7(QWidget *parent)
     m_timer2.setObjectName(QStringLiteral("Timer2"));
     connect(&m_timer1, &QTimer::timeout, this, &Form7::Timer1Timer);
     connect(&m_timer2, &QTimer::timeout, this, &Form7::Timer2Timer);
+
+    // A keyboard finds the first game ready: Return or Space chooses it,
+    // Tab and the arrow keys move to the other.
+    ui->Image1_1->setFocus();
 
     // What the window does when it loads, in this order.
     CenterForm(this);
@@ -106,6 +112,22 @@ void Form7::QueryUnload(bool byProgramCode)
         endProgram(0); // nothing to save yet: no game has been loaded
 }
 
+void Form7::keyPressEvent(QKeyEvent *event)
+{
+    // The games' numbers choose them wherever the focus is.
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !event->isAutoRepeat()) {
+        if (event->key() == Qt::Key_1) {
+            Image1Click(1);
+            return;
+        }
+        if (event->key() == Qt::Key_2) {
+            Image1Click(0);
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void Form7::closeEvent(QCloseEvent *event)
 {
     // A close that comes from the window system (title bar, system menu,
@@ -121,6 +143,27 @@ bool Form7::eventFilter(QObject *watched, QEvent *event)
     const int index = watched == ui->Image1_1 ? 1 : watched == ui->Image1_0 ? 0 : -1;
     if (index < 0)
         return QWidget::eventFilter(watched, event);
+
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (isPressKey(key)) {
+            Image1Click(index);
+            return true;
+        }
+        QLabel *to = nullptr;
+        if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Up)
+            to = picture(1);
+        else if (key->key() == Qt::Key_Right || key->key() == Qt::Key_Down)
+            to = picture(0);
+        if (to) {
+            // Moved by the keyboard: the focus mark shows from now on.
+            setAttribute(Qt::WA_KeyboardFocusChange);
+            to->setFocus(Qt::OtherFocusReason);
+            to->update();
+            return true;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
 
     // A click is a press and a release of the left button on the same picture.
     if (event->type() == QEvent::MouseButtonPress) {

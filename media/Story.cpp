@@ -1,5 +1,6 @@
 #include "Story.h"
 
+#include "Accessible.h"
 #include "Form5.h"
 #include "Forms.h"
 #include "GameState.h"
@@ -117,14 +118,18 @@ void StoryDemo(Form5 &form)
             game().NextSceneRequested = False;
         if (page == 4)
             form.Timer1().stop();
-        form.Label1()->setText(displayText(storyPageText(page)));
+        form.Label1()->announce(displayText(storyPageText(page)));
 
+        // The picture's name changes with it, for screen readers.
+        QLabel *picture = form.Image1();
         switch (page) {
         case 1:
+            picture->setAccessibleName(form.Image4()->accessibleName());
             SlidePicture(form, form.Image4()->pixmap());
             Wait(5);
             break;
         case 2:
+            picture->setAccessibleName(form.Image3()->accessibleName());
             SlidePicture(form, form.Image3()->pixmap());
             Wait(4);
             break;
@@ -132,10 +137,12 @@ void StoryDemo(Form5 &form)
             AnimateOverlay(form);
             break;
         case 4:
+            picture->setAccessibleName(pictures::dayIconDescription(DayIcon::Night));
             SlidePicture(form, pictures::dayIcon(DayIcon::Night));
             Wait(3);
             break;
         case 5:
+            picture->setAccessibleName(pictures::heroineDescription(true, HeroinePose::Ordinary));
             SlidePicture(form, pictures::heroine(true, HeroinePose::Ordinary));
             Wait(5);
             break;

@@ -22,6 +22,8 @@ Form6::Form6(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form6>(
 
     ui->Image1->setPixmap(kotebu::pictures::secondHeroineStart());
     connect(ui->Command1, &QPushButton::clicked, this, &QWidget::close);
+    // Return presses Start as well as Space: the button is the screen's only control.
+    ui->Command1->setFocus();
     kotebu::CenterForm(this);
 }
 

@@ -15,6 +15,8 @@ Form8::Form8(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::Form8>(
 
     ui->Image1->setPixmap(kotebu::pictures::firstGameTitle());
     connect(ui->Command1, &QPushButton::clicked, this, &QWidget::close);
+    // Return presses Start as well as Space: the button is the screen's only control.
+    ui->Command1->setFocus();
     kotebu::CenterForm(this);
 }
 

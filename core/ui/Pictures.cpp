@@ -49,6 +49,35 @@ QPixmap dayIcon(DayIcon icon)
     return resource(QStringLiteral("dayicon_") + QString::number(static_cast<int>(icon)));
 }
 
+QString heroineDescription(bool secondGame, HeroinePose pose)
+{
+    const QString name = secondGame ? QStringLiteral("ハルーネン") : QStringLiteral("ことぶ");
+    switch (pose) {
+    case HeroinePose::Ordinary:
+        return (secondGame ? QStringLiteral("朝の野原で手を振る") : QStringLiteral("朝の野原を行く")) + name;
+    case HeroinePose::Event:
+        return QStringLiteral("よろこぶ") + name;
+    case HeroinePose::Defeat:
+        return QStringLiteral("傷ついて泣く") + name;
+    case HeroinePose::Illness:
+        return QStringLiteral("病気で寝ている") + name;
+    }
+    return name;
+}
+
+QString dayIconDescription(DayIcon icon)
+{
+    switch (icon) {
+    case DayIcon::Morning:
+        return QStringLiteral("朝：笑う太陽");
+    case DayIcon::Night:
+        return QStringLiteral("夜：眠る三日月と星");
+    case DayIcon::Illness:
+        return QStringLiteral("病気：氷のうと体温計");
+    }
+    return QString();
+}
+
 QPixmap careItem(int item)
 {
     return resource(QStringLiteral("care_") + QString::number(item));

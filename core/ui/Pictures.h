@@ -24,6 +24,10 @@ QPixmap storyPage(int page);                        // 1 or 2
 QPixmap storyOverlay();
 QPixmap applicationIcon();
 
+// What a picture shows, in words: the name a screen reader gives it.
+QString heroineDescription(bool secondGame, HeroinePose pose);
+QString dayIconDescription(DayIcon icon);
+
 } // namespace pictures
 
 // Loads a monster picture by its content (PNG, BMP, GIF, JPEG...), whatever

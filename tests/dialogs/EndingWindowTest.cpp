@@ -71,15 +71,25 @@ INSTANTIATE_TEST_SUITE_P(, Endings,
         EndCase{"SecondGameDefeat", true, 2, "KoTeBu2 ハルーネン物語 おわり"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(EndingWindow, FinishButtonEndsTheProgram)
+TEST_F(EndingWindow, FinishButtonEndsTheProgramClickedOrByReturn)
 {
     game().EndingKind = 1;
     Form4 form;
     form.show();
+    // Escape would close it as the frame does, leaving a game window with no
+    // game behind it: there is no Cancel here for it to stand for.
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_TRUE(form.isVisible());
     EXPECT_EXIT(
         {
             sandbox.exitForReal();
             QTest::mouseClick(form.findChild<QPushButton *>("Command1"), Qt::LeftButton);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(
+        {
+            sandbox.exitForReal();
+            QTest::keyClick(&form, Qt::Key_Return);
         },
         ::testing::ExitedWithCode(0), "");
 }

@@ -71,6 +71,12 @@ TEST_P(FolderMarkers, StartFollowsTheBossPictures)
     EXPECT_EQ(text(form, "Text1")->text(), first + sep);
     EXPECT_EQ(text(form, "Text2")->text(), second + sep);
     EXPECT_EQ(button(form, "Command2")->isEnabled(), c.startEnabled);
+
+    // Return in a folder box presses "Start!" when it may be pressed.
+    form.show();
+    QTest::keyClick(text(form, "Text2"), Qt::Key_Return);
+    EXPECT_EQ(form.isVisible(), !c.startEnabled);
+    EXPECT_EQ(form.result(), c.startEnabled ? QDialog::Accepted : QDialog::Rejected);
 }
 
 INSTANTIATE_TEST_SUITE_P(, FolderMarkers,

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace kotebu;
 using test::iniLines;
 
@@ -186,20 +188,32 @@ INSTANTIATE_TEST_SUITE_P(, Switches,
 
 TEST_F(SettingsDialog, CancelWritesNothingAfterChanges)
 {
+    // ｷｬﾝｾﾙ clicked, Escape anywhere, or Return on ｷｬﾝｾﾙ once Tab has reached it.
+    const std::function<void(Form2 &)> cancels[] = {
+        [](Form2 &form) { QTest::mouseClick(form.findChild<QPushButton *>("Command2"), Qt::LeftButton); },
+        [](Form2 &form) { QTest::keyClick(text(form), Qt::Key_Escape); },
+        [](Form2 &form) {
+            auto *cancel = form.findChild<QPushButton *>("Command2");
+            cancel->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(cancel, Qt::Key_Return);
+        },
+    };
     store({}, true);
     const QByteArray before = sandbox.readFile(QStringLiteral("KTBSP.INI"));
-    Form2 form;
-    form.show();
-    bar(form)->setValue(42);
-    QTest::mouseClick(check(form, "Check1"), Qt::LeftButton);
-    ASSERT_TRUE(check(form, "Check1")->isChecked());
-    QTest::mouseClick(form.findChild<QPushButton *>("Command2"), Qt::LeftButton);
-    EXPECT_EQ(form.result(), QDialog::Rejected);
-    EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(sandbox.readFile(QStringLiteral("KTBSP.INI")), before);
+    for (const auto &cancel : cancels) {
+        Form2 form;
+        form.show();
+        bar(form)->setValue(42);
+        QTest::mouseClick(check(form, "Check1"), Qt::LeftButton);
+        ASSERT_TRUE(check(form, "Check1")->isChecked());
+        cancel(form);
+        EXPECT_EQ(form.result(), QDialog::Rejected);
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_EQ(sandbox.readFile(QStringLiteral("KTBSP.INI")), before);
+    }
 }
 
-TEST_F(SettingsDialog, TypingIntoTheRealBoxAndPressingOk)
+TEST_F(SettingsDialog, TypingIntoTheRealBoxAndPressingReturn)
 {
     store({.timeOfDay = "8000"}, true);
     Form2 form;
@@ -214,7 +228,7 @@ TEST_F(SettingsDialog, TypingIntoTheRealBoxAndPressingOk)
     bar(form)->setFocus(); // keys go to the focused control
     QTest::keyClick(bar(form), Qt::Key_Right); // one arrow step
     EXPECT_EQ(box->text(), QStringLiteral("46"));
-    QTest::mouseClick(form.findChild<QPushButton *>("Command1"), Qt::LeftButton);
+    QTest::keyClick(bar(form), Qt::Key_Return); // ＯＫ is the dialog's default
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_EQ(saved("TimeOfDay"), QStringLiteral("46000"));
 }

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <vector>
 
 using namespace kotebu;
 using kotebu::test::FakeSound;
@@ -128,6 +129,51 @@ TEST_F(Selector, ClickingAPictureChoosesItsGame)
         EXPECT_EQ(game().SelectorOpen, False) << row.picture;
     }
     EXPECT_TRUE(form->isVisible()) << "the start-up closes the window, not the click";
+}
+
+TEST_F(Selector, KeysMoveBetweenThePicturesAndChooseLikeAClick)
+{
+    struct Row {
+        const char *name;
+        std::vector<int> keys;
+        Int16 secondGame;
+    };
+    const Row rows[] = {
+        {"ReturnOnTheFirstPicture", {Qt::Key_Return}, False},
+        {"TabThenSpace", {Qt::Key_Tab, Qt::Key_Space}, True},
+        {"RightThenEnter", {Qt::Key_Right, Qt::Key_Enter}, True},
+        {"RightLeftThenSpace", {Qt::Key_Right, Qt::Key_Left, Qt::Key_Space}, False},
+        {"DigitTwo", {Qt::Key_2}, True},
+        {"DigitOne", {Qt::Key_1}, False},
+    };
+    for (const Row &row : rows) {
+        form = std::make_unique<Form7>();
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        game().SecondGame = row.secondGame ? False : True;
+        game().SelectorOpen = True;
+        for (int key : row.keys) {
+            ASSERT_EQ(game().SelectorOpen, True) << row.name << ": chosen before the last key";
+            QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+        }
+        EXPECT_EQ(game().SecondGame, row.secondGame) << row.name;
+        EXPECT_EQ(game().SelectorOpen, False) << row.name;
+    }
+}
+
+TEST_F(Selector, FocusedPictureShowsAMarkOfItsOwnOnceTheKeyboardIsUsed)
+{
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    auto *second = child<QLabel>("Image1_0");
+    const QImage unfocused = second->grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(second->hasFocus());
+    EXPECT_NE(second->grab().toImage(), unfocused) << "no focus mark";
+    // The blinking frame is not the mark: it stays where the banner put it.
+    EXPECT_EQ(child<QFrame>("Shape1")->x(), child<QLabel>("Image1_1")->x());
 }
 
 TEST_F(Selector, BannerAndFrameAlternateStartingOnTheRight)

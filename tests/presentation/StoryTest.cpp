@@ -1,3 +1,4 @@
+#include "Accessible.h"
 #include "FakeSound.h"
 #include "Fakes.h"
 #include "Form5.h"
@@ -11,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <QTimer>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -18,6 +20,7 @@
 
 #include <ctime>
 #include <functional>
+#include <map>
 
 using namespace kotebu;
 
@@ -172,13 +175,19 @@ TEST_F(Story, NextSceneOnPageThreeEndsOnlyPageThree)
     form->setSlideStepMs(1);
     form->show();
     bool pressed = false;
+    std::map<int, QString> pictureNames;
     const std::vector<int> seen = runStory([&](int page) {
+        pictureNames[page] = form->Image1()->accessibleName();
         if (page == 3 && !pressed && game().StoryTick >= 3) {
             pressed = true;
             child<QPushButton>("Command2")->click();
         }
     });
     EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4, 5}));
+    // The page picture's name follows the picture, for screen readers.
+    const QSet<QString> names{pictureNames[1], pictureNames[2], pictureNames[4], pictureNames[5]};
+    EXPECT_EQ(names.size(), 4);
+    EXPECT_FALSE(names.contains(QString()));
     EXPECT_GE(game().StoryTick, 3);
     EXPECT_LT(game().StoryTick, 150);
 }

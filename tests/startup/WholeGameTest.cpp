@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 
@@ -53,6 +54,8 @@ public:
     bool sawMainWindow = false;
     QString endingText;
     QString endingCaption;
+    // Pictures seen on screen with nothing for a screen reader to call them.
+    QSet<QString> unnamedPictures;
     // On Wayland: how much of the main window the compositor shows behind
     // the ending, in pixels of its green; -1 when no screenshot was taken.
     qsizetype mainWindowPixels = -1;
@@ -63,6 +66,9 @@ private:
         for (QWidget *w : QApplication::topLevelWidgets()) {
             if (!w->isVisible())
                 continue;
+            for (const QLabel *picture : w->findChildren<QLabel *>())
+                if (picture->isVisible() && !picture->pixmap().isNull() && picture->accessibleName().isEmpty())
+                    unnamedPictures.insert(w->objectName() + '.' + picture->objectName());
             if (qobject_cast<Demoform *>(w)) {
                 sawLogo = true;
             } else if (qobject_cast<Form7 *>(w)) {
@@ -156,6 +162,7 @@ TEST_F(WholeGame, FirstGameWonAgainstTheBossShowsTheScoreAndMarksTheGameFinished
     ASSERT_TRUE(window);
     EXPECT_TRUE(player.sawLogo);
     EXPECT_TRUE(player.sawMainWindow);
+    EXPECT_TRUE(player.unnamedPictures.isEmpty()) << player.unnamedPictures.values().join(' ').toStdString();
     EXPECT_TRUE(window->isVisible()) << "the main window stays behind the ending";
     if (QGuiApplication::platformName() == QLatin1String("wayland")) {
         EXPECT_GT(player.mainWindowPixels, 0) << "the compositor shows the main window";
@@ -191,6 +198,7 @@ TEST_F(WholeGame, SecondGameLostAfterThirtyEndsWithTheConsolation)
     }
     EXPECT_EQ(game().EndingKind, 2);
     EXPECT_EQ(player.endingCaption, QStringLiteral("KoTeBu2 ハルーネン物語 おわり"));
+    EXPECT_TRUE(player.unnamedPictures.isEmpty()) << player.unnamedPictures.values().join(' ').toStdString();
     EXPECT_TRUE(player.endingText.contains(QStringLiteral("残念でした。もう一度挑戦してください！")));
     EXPECT_FALSE(player.endingText.contains(QStringLiteral("得点は")));
     EXPECT_EQ(ReadIni("KTBSP", "KoTeBu2", "Gaming"), QStringLiteral("OFF"));

@@ -1,5 +1,6 @@
 // The main of the window test binaries: a QApplication on the headless
 // platform (the rules and store tests have core_test_main.cpp).
+#include "Accessible.h"
 #include "Forms.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     kotebu::installJapaneseFonts();
+    kotebu::installAccessibility();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -138,3 +138,27 @@ TEST_F(CareDragFixture, DayClockTicksDuringAHeldDragAndALateDropChangesNothing)
     EXPECT_TRUE(label("Label2")->text().isEmpty());
     EXPECT_FALSE(label("Image2_0")->isVisible());
 }
+
+// From the keyboard, Return or Space on the focused item gives it to the
+// heroine by the same rule a drop follows, the night's and the morning's.
+TEST_F(CareDragFixture, KeysGiveTheFocusedItemAsADropWould)
+{
+    game().LastPhase = 1;
+    game().Love = 2;
+    label("Image2_0")->setFocus();
+    QTest::keyClick(label("Image2_0"), Qt::Key_Return);
+    EXPECT_EQ(game().Love, 3);
+    EXPECT_EQ(label("Label2")->text(), "ことぶは花に水をやった。愛情が１増えた。");
+    EXPECT_FALSE(label("Image2_0")->isVisible());
+    EXPECT_EQ(form.focusWidget(), label("Image1")) << "the focus goes back to the heroine, not on to the pause icon";
+
+    form.ShowCareItems();
+    game().LastPhase = 2; // morning: no care
+    game().Charm = 1;
+    label("Label2")->setText(QStringLiteral("前の話"));
+    label("Image2_2")->setFocus();
+    QTest::keyClick(label("Image2_2"), Qt::Key_Space);
+    EXPECT_EQ(game().Charm, 1);
+    EXPECT_TRUE(label("Label2")->text().isEmpty());
+    EXPECT_TRUE(label("Image2_2")->isVisible());
+}

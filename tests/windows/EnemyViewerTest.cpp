@@ -26,6 +26,7 @@ struct Seen {
     QString name;
     QString description;
     QSize pictureSize;
+    QString pictureName;
     Int16 paused = 0;
 };
 
@@ -48,6 +49,7 @@ struct EnemyViewerFixture : ::testing::Test {
                         viewer->findChild<QLabel *>("Label2")->text(),
                         viewer->findChild<QLabel *>("Label1")->text(),
                         viewer->findChild<QLabel *>("Image1")->pixmap().size(),
+                        viewer->findChild<QLabel *>("Image1")->accessibleName(),
                         game().Paused};
             close(viewer);
         });
@@ -74,25 +76,36 @@ struct ViewerCase {
     Int16 lastPhase;
     Int16 information;
     bool opens;
+    bool byReturnKey = false; // Return on the focused picture instead of a double-click
 };
 
 class ViewerConditionTest : public EnemyViewerFixture, public ::testing::WithParamInterface<ViewerCase> {};
 
-TEST_P(ViewerConditionTest, DoubleClickOpensOnlyAfterAFightWithFullInformation)
+TEST_P(ViewerConditionTest, DoubleClickOrReturnOpensOnlyAfterAFightWithFullInformation)
 {
     const ViewerCase &row = GetParam();
     game().LastPhase = row.lastPhase;
     game().Information = row.information;
     form.show();
     QLabel *image1 = form.findChild<QLabel *>("Image1");
-    const auto seen = openAndClose([&] { QTest::mouseDClick(image1, Qt::LeftButton); }, clickReturn);
+    image1->setFocus();
+    const auto seen = openAndClose(
+        [&] {
+            if (row.byReturnKey)
+                QTest::keyClick(image1, Qt::Key_Return);
+            else
+                QTest::mouseDClick(image1, Qt::LeftButton);
+        },
+        clickReturn);
     EXPECT_EQ(seen.has_value(), row.opens);
     EXPECT_EQ(game().Paused, False);
 }
 
 INSTANTIATE_TEST_SUITE_P(Conditions, ViewerConditionTest,
     ::testing::Values(ViewerCase{"AfterFightInformation5", 3, 5, true},
-                      ViewerCase{"MorningInformation5", 2, 5, false}),
+                      ViewerCase{"MorningInformation5", 2, 5, false},
+                      ViewerCase{"ReturnAfterFightInformation5", 3, 5, true, true},
+                      ViewerCase{"ReturnAfterFightInformation4", 3, 4, false, true}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(EnemyViewerFixture, ViewerShowsTheMonsterAndHoldsTheClockWhileOpen)
@@ -113,6 +126,7 @@ TEST_F(EnemyViewerFixture, ViewerShowsTheMonsterAndHoldsTheClockWhileOpen)
     EXPECT_EQ(seen->caption, "KoTeBu2 ハルーネン物語 敵データ");
     EXPECT_EQ(seen->pictureSize, QSize(40, 30));
     EXPECT_EQ(seen->name, enemyBookName(true, 7));
+    EXPECT_EQ(seen->pictureName, seen->name) << "the picture is named for screen readers";
     EXPECT_FALSE(seen->name.isEmpty());
     EXPECT_FALSE(seen->description.isEmpty());
     EXPECT_EQ(game().Paused, False);

@@ -1,9 +1,12 @@
+#include "Accessible.h"
 #include "Fakes.h"
 #include "Form1.h"
 #include "GameState.h"
 #include "Ini.h"
 #include "Platform.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,6 +19,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 using namespace kotebu;
 
@@ -98,6 +103,17 @@ TEST_P(PopupMenuTest, CharacterStatusIsEnabledOnlyAfterAFightWithFullInformation
     // for Qt to leave it there).
     EXPECT_EQ(popup->pos(), image1->mapToGlobal(QPoint(20, 20)));
     popup->hide();
+
+    // From the keyboard, on the focused picture: the Menu key or Shift+F10
+    // opens it over the picture, its default entry ready when it can be chosen.
+    image1->setFocus();
+    for (const auto &[key, modifiers] : {std::pair{Qt::Key_Menu, Qt::NoModifier}, {Qt::Key_F10, Qt::ShiftModifier}}) {
+        QTest::keyClick(image1, key, modifiers);
+        ASSERT_TRUE(popup->isVisible()) << key;
+        EXPECT_EQ(popup->pos(), image1->mapToGlobal(image1->rect().center()));
+        EXPECT_EQ(popup->activeAction(), row.enabled ? action("ChrSt") : nullptr);
+        popup->hide();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Conditions, PopupMenuTest,
@@ -105,9 +121,11 @@ INSTANTIATE_TEST_SUITE_P(Conditions, PopupMenuTest,
                       PopupCase{"AfterFightInformation4", 3, 4, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(Form1Fixture, PauseIconHoldsTheClockWhileAButtonIsDown)
+TEST_F(Form1Fixture, PauseIconHoldsTheClockWhileAButtonOrKeyIsDown)
 {
     form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     QLabel *image3 = control("Image3");
     QTest::mousePress(image3, Qt::LeftButton);
     EXPECT_EQ(game().Paused, True);
@@ -124,6 +142,30 @@ TEST_F(Form1Fixture, PauseIconHoldsTheClockWhileAButtonIsDown)
     QTest::mousePress(image3, Qt::RightButton);
     EXPECT_EQ(game().Paused, True);
     QTest::mouseRelease(image3, Qt::RightButton);
+    EXPECT_EQ(game().Paused, False);
+
+    // Space held down: the keyboard's repeats come as releases and presses of
+    // their own, and none of them lets the clock go.
+    image3->setFocus();
+    QTest::keyPress(image3, Qt::Key_Space);
+    EXPECT_EQ(game().Paused, True);
+    EXPECT_EQ(image3->frameShape(), QFrame::Box);
+    for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress, QEvent::KeyRelease, QEvent::KeyPress}) {
+        QKeyEvent repeat(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+        QApplication::sendEvent(image3, &repeat);
+        EXPECT_EQ(game().Paused, True) << "a repeat let the clock go";
+    }
+    tickDayClock();
+    EXPECT_EQ(game().NextPhase, 2) << "a tick counted while Space was held";
+    QTest::keyRelease(image3, Qt::Key_Space);
+    EXPECT_EQ(game().Paused, False);
+    EXPECT_EQ(image3->frameShape(), QFrame::NoFrame);
+
+    // Return held while the focus goes elsewhere: its release never comes
+    // here, so the clock runs again at once.
+    QTest::keyPress(image3, Qt::Key_Return);
+    EXPECT_EQ(game().Paused, True);
+    control("Image1")->setFocus();
     EXPECT_EQ(game().Paused, False);
 }
 
@@ -291,14 +333,22 @@ TEST_F(Form1Fixture, CloseByThePlayerAsksAndNoKeepsTheWindow)
 
 TEST_F(Form1Fixture, ApplyShowsOnlyWhatTheOutcomeSets)
 {
+    // The message line is what a screen reader speaks as the day goes on.
+    auto *message = control<AnnouncedLabel>("Label2");
+    ASSERT_TRUE(message);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(message)->role(), QAccessible::Notification);
+    std::vector<QString> announced;
+    QObject::connect(message, &AnnouncedLabel::announced, [&](const QString &text) { announced.push_back(text); });
+
     PhaseOutcome first;
-    first.picture = ShownPicture{ShownPicture::Kind::Heroine, HeroinePose::Event, DayIcon::Night, {}};
+    first.picture = ShownPicture{ShownPicture::Kind::Heroine, HeroinePose::Event, DayIcon::Night, {}, {}};
     first.windowIcon = DayIcon::Illness;
     first.titleLine = QStringLiteral("ことぶ 12才");
     first.message = QStringLiteral("一行目\n\r二行目");
     first.statusLine = QStringLiteral("体力 1");
     form.apply(first);
     EXPECT_FALSE(control("Image1")->pixmap().isNull());
+    EXPECT_EQ(control("Image1")->accessibleName(), "よろこぶことぶ");
     EXPECT_FALSE(form.windowIcon().isNull());
     EXPECT_EQ(control("Label1")->text(), "ことぶ 12才");
     EXPECT_EQ(control("Label2")->text(), "一行目\n二行目");
@@ -313,7 +363,12 @@ TEST_F(Form1Fixture, ApplyShowsOnlyWhatTheOutcomeSets)
 
     // A monster file that cannot be read leaves an empty frame, not the old picture.
     PhaseOutcome fight;
-    fight.picture = ShownPicture{ShownPicture::Kind::MonsterFile, {}, {}, QStringLiteral("nowhere/Nothing.KB2")};
+    fight.picture = ShownPicture{ShownPicture::Kind::MonsterFile, {}, {}, QStringLiteral("nowhere/Nothing.KB2"),
+                                 QStringLiteral("沼ヒゲ")};
     form.apply(fight);
     EXPECT_TRUE(control("Image1")->pixmap().isNull());
+    EXPECT_EQ(control("Image1")->accessibleName(), "沼ヒゲ") << "a screen reader still hears who came";
+
+    // Each message is spoken as it comes, the emptied line not at all.
+    EXPECT_EQ(announced, std::vector<QString>{"一行目\n二行目"});
 }

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,17 @@ TEST_P(StartScreenTest, StartButtonHidesTheScreen)
     ASSERT_TRUE(start);
     EXPECT_EQ(start->text(), "Start");
     start->click();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_P(StartScreenTest, ReturnPressesStart)
+{
+    auto window = GetParam().make();
+    window->show();
+    auto *start = window->findChild<QPushButton *>("Command1");
+    ASSERT_TRUE(start);
+    EXPECT_EQ(window->focusWidget(), start);
+    QTest::keyClick(start, Qt::Key_Return);
     EXPECT_FALSE(window->isVisible());
 }
 
