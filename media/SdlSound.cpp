@@ -261,10 +261,14 @@ void SdlSound::shutdown()
     m_wavePos = 0;
 }
 
-bool SdlSound::ensureOutput()
+bool SdlSound::ensureOutput(int frames)
 {
     if (m_output == Output::Offline)
         return true;
+    // Opened for a wave and wanted for the theme, or the other way: opened
+    // again with the buffer it wants, unless something still sounds on it.
+    if (m_device && m_deviceFrames != frames && (!m_running || quietNow()))
+        closeDevice();
     if (m_device)
         return true;
     // One try per run when the first fails: without a sound card every open
@@ -289,7 +293,7 @@ bool SdlSound::ensureOutput()
     want.freq = SampleRate;
     want.format = AUDIO_F32SYS;
     want.channels = Channels;
-    want.samples = DeviceFrames;
+    want.samples = static_cast<Uint16>(frames);
     want.callback = &SdlSound::audioCallback;
     want.userdata = this;
     // No changes allowed: SDL converts to whatever the hardware takes, so the
@@ -304,6 +308,7 @@ bool SdlSound::ensureOutput()
         return false;
     }
     m_deviceOpened = true;
+    m_deviceFrames = frames;
     m_quietFrames = 0;
     // A new device starts paused and stays so until something plays.
     return true;
@@ -315,7 +320,7 @@ bool SdlSound::hasOutput()
         return true;
     // Asked before any sound played: open to find out, and close again if
     // nothing is to play.
-    const bool opened = ensureOutput();
+    const bool opened = ensureOutput(WaveDeviceFrames);
     if (opened && !m_running)
         closeDevice();
     return opened;
@@ -364,6 +369,13 @@ void SdlSound::closeIfIdle()
         closeDevice();
         return;
     }
+    if (quietNow())
+        closeDevice();
+    // otherwise the timer looks again
+}
+
+bool SdlSound::quietNow()
+{
     bool sounding = !themeFinished();
     std::int64_t quiet = 0;
     {
@@ -371,9 +383,7 @@ void SdlSound::closeIfIdle()
         sounding = sounding || m_wavePos < m_wave.size();
         quiet = m_quietFrames;
     }
-    if (sounding || (m_device && quiet < DrainFrames))
-        return; // the timer looks again
-    closeDevice();
+    return !sounding && (!m_device || quiet >= DrainFrames);
 }
 
 void SdlSound::closeDevice()
@@ -408,7 +418,7 @@ bool SdlSound::openAndPlayMidi(const QString &path)
         return false;
     }
     ThemeScore score(*song, SampleRate);
-    if (!ensureOutput() || !ensureSynth()) {
+    if (!ensureOutput(DeviceFrames) || !ensureSynth()) {
         closeIfIdle();
         return false;
     }
@@ -472,7 +482,7 @@ bool SdlSound::playWave(const QString &path)
     bool playable = loadWaveFile(findFileNoCase(path), samples);
     if (!playable) {
         m_lastError = QStringLiteral("The wave file could not be played.");
-    } else if (!ensureOutput()) {
+    } else if (!ensureOutput(WaveDeviceFrames)) {
         playable = false;
     }
     // A new sound stops the one playing, even when the new one fails.

@@ -45,10 +45,15 @@ class SdlSound final : public SoundSystem {
 public:
     static constexpr int SampleRate = 44100;
     static constexpr int Channels = 2;
-    // The device's buffer. Longer buffers wake the audio thread and the
-    // sound server less often; the lyric lines, a second apart and looked
-    // at every 300 ms, do not see the difference (bench/sound_server.sh).
+    // The device's buffer for the theme. Longer buffers wake the audio
+    // thread and the sound server less often; the lyric lines, a second
+    // apart and looked at every 300 ms, do not see the difference
+    // (bench/sound_server.sh).
     static constexpr int DeviceFrames = 2048;
+    // The buffer of a device opened for a wave. SDL starts a device paused
+    // and may hand the server a buffer of silence before the wave's first:
+    // a shorter buffer keeps that delay of the chime short.
+    static constexpr int WaveDeviceFrames = 1024;
 
     enum class Output {
         Device,  // an SDL audio device renders in real time
@@ -117,10 +122,13 @@ private:
     void render(float *out, int frames);
     void renderTheme(float *out, int frames);
     void sendMessage(const ThemeScore::Message &message);
-    bool ensureOutput();
+    bool ensureOutput(int frames);
     bool ensureSynth();
     void resumeOutput();
     void closeDevice();
+    // Neither the theme nor a wave sounds, and what the device has taken
+    // has come out.
+    bool quietNow();
     void replaceWave(std::vector<float> &samples);
 
     Output m_output;
@@ -132,6 +140,7 @@ private:
     bool m_deviceOpened = false; // once, this run: a later open may work again
     bool m_sdlAudioStarted = false;
     std::uint32_t m_device = 0;
+    int m_deviceFrames = 0;
     // Frames rendered since the last one that was not silent, written by
     // the renderer under the device lock.
     std::int64_t m_quietFrames = 0;
