@@ -13,11 +13,11 @@ kotebu_test_packages=(googletest libgtest-dev libgmock-dev)
 kotebu_test_packages+=(dpkg-dev lintian appstream desktop-file-utils)
 # The tests that start a sound server and a Wayland compositor of their own.
 kotebu_test_packages+=(pulseaudio pulseaudio-utils weston)
-# The screen-reader test: an X server with a window manager, the
-# accessibility bus, a Python client of it, and Orca.
-kotebu_test_packages+=(xvfb xauth openbox dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 orca)
 # The windows under a real X server and window manager, read with xprop.
-kotebu_test_packages+=(x11-utils)
+kotebu_test_packages+=(xvfb openbox x11-utils)
+# The screen-reader test on that desktop: a session bus, the accessibility
+# bus, a Python client of it, and Orca.
+kotebu_test_packages+=(dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 orca)
 # The pictures' check renders every picture again from its source.
 kotebu_test_packages+=(python3 librsvg2-bin imagemagick)
 
