@@ -101,6 +101,9 @@ TEST(DayClockInterval, StoredDayLengthsBecomeSafeIntervals)
         {"60001", LongestDayMs},
         {"1e12", LongestDayMs},
     };
+    // Out of range by their value, whatever the sign of the exponent.
+    EXPECT_EQ(dayClockInterval("." + QString(323, '0') + "1"), ShortestDayMs);
+    EXPECT_EQ(dayClockInterval("1" + QString(310, '0') + "e-1"), LongestDayMs);
     for (const auto &row : rows)
         EXPECT_EQ(dayClockInterval(QString::fromLatin1(row.stored)), row.expected) << row.stored;
 }

@@ -4,8 +4,12 @@
 #include "Platform.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 using namespace kotebu;
 
@@ -114,6 +118,13 @@ struct NumberCase {
 
 struct StoredNumber : ::testing::TestWithParam<NumberCase> {};
 
+// Out of range either way with or without an exponent that says so: a value
+// of "." and 323 zeros then "1" is tiny, one of "1" and 310 zeros then "e-1"
+// huge.
+const std::string tinyWithoutExponent = "." + std::string(323, '0') + "1";
+const std::string hugeWithSmallExponent = "1" + std::string(310, '0') + "e-1";
+const std::string tinyBelowZero = "-" + tinyWithoutExponent;
+
 TEST_P(StoredNumber, IsRoundedDownAndHeldTo16Bits)
 {
     EXPECT_EQ(storedHeroineValue(QString::fromUtf8(GetParam().text)), GetParam().expected) << GetParam().text;
@@ -132,7 +143,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, StoredNumber,
                                            NumberCase{"-32768", -32768}, NumberCase{"-32767.5", -32768},
                                            NumberCase{"-99999", -32768}, NumberCase{"1e400", 32767},
                                            NumberCase{"-1e400", -32768}, NumberCase{"1e-400", 0},
-                                           NumberCase{"-1e-400", -1}, NumberCase{"123456789012345678901234567890", 32767}));
+                                           NumberCase{"-1e-400", -1}, NumberCase{"123456789012345678901234567890", 32767},
+                                           NumberCase{tinyWithoutExponent.c_str(), 0},
+                                           NumberCase{tinyBelowZero.c_str(), -1},
+                                           NumberCase{hugeWithSmallExponent.c_str(), 32767}));
 
 TEST_F(GameStoreFixture, LoadTakesStrangeAndMissingValuesSafely)
 {
