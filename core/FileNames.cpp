@@ -7,8 +7,13 @@ namespace kotebu {
 
 QString findFileNoCase(const QString &path)
 {
-    if (path.isEmpty())
+    // A NUL ends the name where the system reads it, so "pics\0x/" would
+    // search "pics", and a lone surrogate would be spelled as "?": such a
+    // name names nothing.
+    if (path.isEmpty() || path.contains(QChar(0)) || !path.isValidUtf16())
         return {};
+    // Only a regular file, links followed, is a file to the game: a FIFO or a
+    // device would block the first read for good.
     if (QFileInfo(path).isFile())
         return path;
 
@@ -19,12 +24,13 @@ QString findFileNoCase(const QString &path)
     const QString prefix = cut < 0 ? QString() : path.left(cut + 1);
     const QString folder = cut < 0 ? QStringLiteral(".") : prefix;
 
-    // Walk the folder once and stop at the first name that matches; name
-    // filters would take "[" or "*" in a file name for wildcards.
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
+    // Walk the folder once and stop at the first regular file whose name
+    // matches; name filters would take "[" or "*" in a file name for
+    // wildcards.
+    QDirIterator it(folder, QDir::Files | QDir::Hidden);
     while (it.hasNext()) {
         it.next();
-        if (it.fileName().compare(name, Qt::CaseInsensitive) == 0)
+        if (it.fileName().compare(name, Qt::CaseInsensitive) == 0 && QFileInfo(it.filePath()).isFile())
             return prefix + it.fileName();
     }
     return {};

@@ -8,6 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace kotebu;
 
 namespace {
@@ -133,6 +141,30 @@ TEST_F(IniFixture, MissingFileEndsReadAndWriteWithTheWarning)
     EXPECT_THROW(WriteIni(QStringLiteral("KTBSPST"), QStringLiteral("Pack"), QStringLiteral("A"), 1), ProgramEnded);
     expectOneBox(QStringLiteral("KTBSPST.INI がみつかりません"), MessageIcon::Warning);
     EXPECT_TRUE(filesHere().isEmpty()) << "a write never creates the file";
+}
+
+// A FIFO in the file's place would block the first read before any window
+// shows: it is a missing file, as a folder or a dangling link is.
+TEST_F(IniFixture, FifoInTheFilesPlaceIsAMissingFile)
+{
+    ASSERT_EQ(::mkfifo("ktbsp.ini", 0600), 0);
+    // Should the read open the FIFO after all, a writer coming and going
+    // lets it go on, so the mistake shows as the wrong message, not a hang.
+    std::atomic<bool> over{false};
+    std::thread writer([&over] {
+        for (int wait = 0; wait < 300 && !over; ++wait) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            const int handle = wait < 50 ? -1 : ::open("ktbsp.ini", O_WRONLY | O_NONBLOCK);
+            if (handle >= 0) {
+                ::close(handle);
+                return;
+            }
+        }
+    });
+    EXPECT_THROW(ReadIni(QStringLiteral("KTBSP"), QStringLiteral("KoTeBu"), QStringLiteral("Joho")), ProgramEnded);
+    over = true;
+    writer.join();
+    expectOneBox(QStringLiteral("KTBSP.INI がみつかりません"), MessageIcon::Warning);
 }
 
 // ---- writing --------------------------------------------------------------
