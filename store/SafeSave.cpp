@@ -55,17 +55,50 @@ void syncFolderOf(const QString &path)
 #endif
 }
 
-void keepModeOf(const QString &original, const QString &copy)
+// The player's own rights on the file survive the rewrite. The mode is
+// copied as the file system holds it: QFileInfo's permissions mix in what the
+// current user may do, which would make a read-only file writable again for
+// its owner. Set through the open file, never through a name.
+void keepModeOf(const QString &original, QFile &copy)
 {
 #ifdef Q_OS_WIN
     const QFileInfo old(original);
     if (old.exists())
-        QFile::setPermissions(copy, old.permissions());
+        copy.setPermissions(old.permissions());
 #else
     struct stat status {};
     if (::stat(QFile::encodeName(original).constData(), &status) == 0)
-        ::chmod(QFile::encodeName(copy).constData(), status.st_mode & 07777);
+        ::fchmod(copy.handle(), status.st_mode & 07777);
 #endif
+}
+
+// Where the bytes of `path` really live: a symbolic link is followed to the
+// file it names, also when that file does not exist yet (a save linked into
+// a synced folder whose copy was deleted stays a link). Empty for a loop.
+QString linkDestination(const QString &path)
+{
+    QString at = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        const QFileInfo info(at);
+        if (!info.isSymLink())
+            return at;
+        at = info.symLinkTarget();
+    }
+    return {};
+}
+
+// Creates `temporary` for writing, only as a new file: never through a link
+// or into a FIFO that has its name. Whatever already holds the name (a file
+// left by a save that was cut short, a link) is the game's own scratch name
+// and goes first; removing a link never touches what it points at.
+bool createFresh(QFile &file)
+{
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return true;
+    const QFileInfo inTheWay(file.fileName());
+    if (!inTheWay.isSymLink() && (!inTheWay.exists() || inTheWay.isDir()))
+        return false;
+    return QFile::remove(file.fileName()) && file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
 }
 
 } // namespace
@@ -77,35 +110,21 @@ bool replaceFileWhole(const QString &linkOrTarget, const QString &temporaryName,
     // beside that file so the rename stays within one file system.
     QString target = linkOrTarget;
     QString temporary = temporaryName;
-    const QFileInfo link(linkOrTarget);
-    if (link.isSymLink()) {
-        const QString resolved = link.canonicalFilePath();
-        if (!resolved.isEmpty()) {
-            target = resolved;
-            temporary = QFileInfo(resolved).absoluteDir().filePath(QFileInfo(temporaryName).fileName());
-        }
+    if (QFileInfo(linkOrTarget).isSymLink()) {
+        target = linkDestination(linkOrTarget);
+        if (target.isEmpty())
+            return false;
+        temporary = QFileInfo(target).absoluteDir().filePath(QFileInfo(temporaryName).fileName());
     }
 
     QFile file(temporary);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        // A left-over temporary file that cannot be overwritten is in the way:
-        // it holds nothing of value, so it goes and the open is tried again.
-        if (!QFileInfo(temporary).isFile() || !QFile::remove(temporary)
-            || !file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return false;
-    }
+    if (!createFresh(file))
+        return false;
     bool ok = file.write(bytes.data(), bytes.size()) == bytes.size() && file.flush() && syncToDisk(file.handle());
+    if (ok)
+        keepModeOf(target, file);
     file.close();
-    ok = ok && file.error() == QFileDevice::NoError;
-
-    if (ok) {
-        // The player's own rights on the file survive the rewrite. The mode is
-        // copied as the file system holds it: QFileInfo's permissions mix in
-        // what the current user may do, which would make a read-only file
-        // writable again for its owner.
-        keepModeOf(target, temporary);
-        ok = renameOver(temporary, target);
-    }
+    ok = ok && file.error() == QFileDevice::NoError && renameOver(temporary, target);
     if (!ok) {
         QFile::remove(temporary);
         return false;

@@ -9,9 +9,12 @@ namespace kotebu {
 // either the old one or the new one, whole: the bytes go to `temporary` (in
 // the same folder), reach the disk, and the temporary file is renamed over
 // the target. Returns false, with the target untouched and the temporary file
-// removed, when any step fails. A target that is a symbolic link is written
-// through: the file it points at is replaced, the link stays, and the
-// temporary file goes beside the file pointed at. The permission bits stay.
+// removed, when any step fails. The temporary file is always made new: what
+// holds its name before (a left-over file, a symbolic link) is removed, never
+// written through. A target that is a symbolic link is written through, even
+// when it points at nothing yet: the file it points at is replaced or made,
+// the link stays, and the temporary file goes beside the file pointed at. The
+// permission bits stay.
 bool replaceFileWhole(const QString &target, const QString &temporary, QByteArrayView bytes);
 
 // The message that a file could not be saved, then the end of the program.

@@ -257,6 +257,19 @@ TEST_F(GameStoreFixture, PrepareNewGameMakesTheStateFileWhenThereIsNone)
     EXPECT_EQ(sandbox.readFile(QStringLiteral("KTBSP.INI")), "[KoTeBu]\r\nGaming=ON\r\n");
 }
 
+// A save linked into a synced folder whose copy is gone: the new game is made
+// where the link points, and the link stays a link.
+TEST_F(GameStoreFixture, PrepareNewGameThroughADanglingLinkKeepsTheLink)
+{
+    sandbox.writeFile(QStringLiteral("KTBSPST.INI"), "[KoTeBu]\r\nGaming=ON\r\n");
+    ASSERT_TRUE(QDir(sandbox.dir()).mkdir(QStringLiteral("synced")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("synced/KTBSP.INI"), QStringLiteral("KTBSP.INI")));
+    PrepareNewGame(state);
+    EXPECT_TRUE(QFileInfo(QStringLiteral("KTBSP.INI")).isSymLink());
+    EXPECT_EQ(sandbox.readFile(QStringLiteral("synced/KTBSP.INI")), "[KoTeBu]\r\nGaming=ON\r\n");
+    EXPECT_EQ(QDir(QStringLiteral("synced")).entryList(QDir::Files), QStringList{QStringLiteral("KTBSP.INI")});
+}
+
 TEST_F(GameStoreFixture, PrepareNewGameWithoutTheTemplateKeepsTheStateFileAndEnds)
 {
     const QByteArray saved = "[KoTeBu]\r\nGaming=OFF\r\nKotebuYear=90\r\n";

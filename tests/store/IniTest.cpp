@@ -331,6 +331,38 @@ TEST_F(IniFixture, LinkedSaveIsWrittenThroughTheLinkAndKeepsItsMode)
     EXPECT_EQ(QDir(QStringLiteral("synced")).entryList(QDir::Files), QStringList{QStringLiteral("KTBSP.INI")});
 }
 
+// The temporary file's name is the game's own. A link found there is removed,
+// never written through: the file it points at, outside the game folder,
+// stays as it was, and nothing is made where a dangling one points.
+TEST_F(IniFixture, LinkAtTheTemporaryNameLeavesWhatItPointsAtAlone)
+{
+    ASSERT_TRUE(QDir(sandbox.dir()).mkdir(QStringLiteral("outside")));
+    ASSERT_TRUE(QDir(sandbox.dir()).mkdir(QStringLiteral("synced")));
+    for (const bool linkedSave : {false, true}) {
+        for (const char *pointsAt : {"outside/precious", "outside/nothing"}) {
+            SCOPED_TRACE(std::string(pointsAt) + (linkedSave ? ", save linked" : ""));
+            const QString save = linkedSave ? QStringLiteral("synced/KTBSP.INI") : QStringLiteral("KTBSP.INI");
+            const QString swap = linkedSave ? QStringLiteral("synced/KTBSP.$$$") : QStringLiteral("KTBSP.$$$");
+            QFile::remove(QStringLiteral("KTBSP.INI"));
+            sandbox.writeFile(save, "[KoTeBu]\r\nJoho=1\r\n");
+            if (linkedSave) {
+                ASSERT_TRUE(QFile::link(save, QStringLiteral("KTBSP.INI")));
+            }
+            sandbox.writeFile(QStringLiteral("outside/precious"), "not the game's");
+            ASSERT_TRUE(QFile::link(QDir(sandbox.dir()).filePath(QString::fromLatin1(pointsAt)), swap));
+
+            WriteIni(QStringLiteral("KTBSP"), QStringLiteral("KoTeBu"), QStringLiteral("Joho"), 2);
+            EXPECT_EQ(sandbox.readFile(save), "[KoTeBu]\r\nJoho=2\r\n");
+            EXPECT_FALSE(QFileInfo(save).isSymLink());
+            EXPECT_EQ(QFileInfo(QStringLiteral("KTBSP.INI")).isSymLink(), linkedSave);
+            EXPECT_EQ(sandbox.readFile(QStringLiteral("outside/precious")), "not the game's");
+            EXPECT_EQ(QDir(QStringLiteral("outside")).entryList(QDir::Files | QDir::System),
+                      QStringList{QStringLiteral("precious")});
+            EXPECT_FALSE(QFileInfo(swap).exists() || QFileInfo(swap).isSymLink()) << "nothing stays behind";
+        }
+    }
+}
+
 // The Exit save reports a failure to its caller, which offers a retry.
 TEST_F(IniFixture, SeveralKeysThatCannotBeSavedSayFalseAndKeepTheFile)
 {
