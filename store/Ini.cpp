@@ -70,8 +70,9 @@ void WriteIni(const QString &base, const QString &section, const QString &key, c
     case ini::Rewrite::MissingSection:
         missingSection(section);
     case ini::Rewrite::Unchanged:
-        // No key to replace, or the value is already there: the file stays
-        // exactly as it is.
+    case ini::Rewrite::Refused:
+        // No key to replace, the value is already there, or it cannot be
+        // stored as it is: the file stays exactly as it is.
         return;
     case ini::Rewrite::Changed:
         // Rename over the file as it is spelled, so no second spelling appears.

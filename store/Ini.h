@@ -23,7 +23,9 @@ std::optional<QString> ReadIni(const QString &base, const QString &section, cons
 
 // Replaces the first line holding `key` after the header of `section`; a key
 // that is not found is not added, and the file is then left as it is. CR and
-// LF are dropped from the value, so it stays on its one line. The file is
+// LF are dropped from the value, so it stays on its one line. A value holding
+// a lone surrogate (no text UTF-8 can carry) is not written: the key keeps its
+// old value. The file is
 // rewritten whole (every line ending in CR LF) and swapped in at once. A
 // missing file or section shows its message and ends the program, as does a
 // failure to save the file; the old file then stays whole.

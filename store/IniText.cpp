@@ -114,6 +114,8 @@ RewriteResult rewrite(QByteArrayView file, const QString &section, const QString
     const std::optional<KeyLine> target = findKey(lines, *header, key);
     if (!target)
         return {Rewrite::Unchanged, {}};
+    if (!QStringView(value).isValidUtf16())
+        return {Rewrite::Refused, {}};
 
     const QByteArray replacement = key.toUtf8() + '=' + storedValue(value).toUtf8();
     QByteArray out;

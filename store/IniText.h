@@ -38,11 +38,14 @@ std::optional<std::optional<QString>> readValue(QByteArrayView file, const QStri
 // A value as it is stored: CR and LF dropped, so a value can never add lines.
 QString storedValue(const QString &value);
 
-enum class Rewrite { Changed, Unchanged, MissingSection };
+enum class Rewrite { Changed, Unchanged, Refused, MissingSection };
 
 // The file with the first line holding `key` after the header replaced by
 // key=value. Every other line keeps its bytes; every line ends in CR LF.
-// Unchanged: no line holds the key, or the file already reads so.
+// Unchanged: no line holds the key, or the file already reads so. Refused:
+// the value holds a lone surrogate, which UTF-8 cannot carry (it would be
+// stored as "?", a different value that reads back as if it were meant); the
+// old value stays.
 struct RewriteResult {
     Rewrite outcome = Rewrite::Unchanged;
     QByteArray bytes;

@@ -215,6 +215,10 @@ const WriteCase writeCases[] = {
     {"JapaneseValue", "[KoTeBu]\r\nName=x\r\n", "KoTeBu", "Name", "ハルーネン", "[KoTeBu]\r\nName=ハルーネン\r\n"},
     // Nothing to replace: not even the line endings change.
     {"MissingKeyIsNotAdded", "[KoTeBu]\nAijo=1\n", "KoTeBu", "Joho", "1", "[KoTeBu]\nAijo=1\n"},
+    // UTF-8 cannot carry a lone surrogate; stored as "?" it would read back
+    // as another value. The old one stays.
+    {"LoneSurrogateKeepsTheOldValue", "[Pack]\r\nKoTeBuPath=/old/\r\n", "Pack", "KoTeBuPath",
+     QString::fromUtf16(u"/new\xD800" u"/"), "[Pack]\r\nKoTeBuPath=/old/\r\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, IniWrite, ::testing::ValuesIn(writeCases),
