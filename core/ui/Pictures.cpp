@@ -3,7 +3,6 @@
 #include "FileNames.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
@@ -29,10 +28,6 @@ QPixmap resource(const QString &name)
     }
     return QPixmap(path + QStringLiteral(".png"));
 }
-
-// Monster pictures are about 300 pixels wide and shown in a 153-pixel square;
-// anything beyond this is read scaled down rather than allocated whole.
-constexpr int MaxMonsterSide = 1024;
 
 } // namespace
 
@@ -112,25 +107,44 @@ QPixmap applicationIcon()
 
 } // namespace pictures
 
+QImage readMonsterImage(QIODevice &device)
+{
+    // While a monster picture is read, no format may take more than this for
+    // it: a bitmap of 4096 × 4096 pixels still fits, a file that claims far
+    // more gets no memory at all. Formats that can scale as they read never
+    // come near it.
+    struct ReadLimit {
+        int before = QImageReader::allocationLimit();
+        ReadLimit() { QImageReader::setAllocationLimit(64); }
+        ~ReadLimit() { QImageReader::setAllocationLimit(before); }
+    } limit;
+
+    QImageReader reader(&device);
+    reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > MaxMonsterSide || size.height() > MaxMonsterSide)
+        && reader.supportsOption(QImageIOHandler::ScaledSize))
+        reader.setScaledSize(size.scaled(MaxMonsterSide, MaxMonsterSide, Qt::KeepAspectRatio));
+    QImage image = reader.read();
+    // What the file said of its size is not what counts: an icon's directory
+    // may claim 16 x 16 over a picture of thousands of pixels, and a bitmap
+    // cannot be scaled while it is read. What was read is scaled down here.
+    if (image.width() > MaxMonsterSide || image.height() > MaxMonsterSide)
+        image = image.scaled(MaxMonsterSide, MaxMonsterSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return image;
+}
+
 QPixmap loadMonsterPicture(const QString &file)
 {
+    // Only a regular file is found, so a FIFO or a device among the pictures
+    // is a missing picture, never a wait.
     const QString found = findFileNoCase(file);
-    // Only a plain file (links followed) is read: a FIFO or a device would
-    // block the window for good, so it counts as a missing picture.
-    if (found.isEmpty() || !QFileInfo(found).isFile())
+    if (found.isEmpty())
         return {};
     QFile device(found);
     if (!device.open(QIODevice::ReadOnly))
         return {};
-    QImageReader reader(&device);
-    reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > MaxMonsterSide || size.height() > MaxMonsterSide)) {
-        if (!reader.supportsOption(QImageIOHandler::ScaledSize))
-            return {};
-        reader.setScaledSize(size.scaled(MaxMonsterSide, MaxMonsterSide, Qt::KeepAspectRatio));
-    }
-    const QImage image = reader.read();
+    const QImage image = readMonsterImage(device);
     if (image.isNull())
         return {};
     return QPixmap::fromImage(image);

@@ -2,6 +2,8 @@
 
 #include "Outcome.h"
 
+#include <QIODevice>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -30,10 +32,19 @@ QString dayIconDescription(DayIcon icon);
 
 } // namespace pictures
 
+// Monster pictures are about 300 pixels wide and shown in a 153-pixel square;
+// anything beyond this on either side is scaled down.
+constexpr int MaxMonsterSide = 1024;
+
 // Loads a monster picture by its content (PNG, BMP, GIF, JPEG...), whatever
 // the ".KB2" name says, finding the file without regard to letter case.
-// Pictures too large to be sensible are read scaled down; a missing, unreadable
-// or corrupt file gives a null pixmap.
+// Pictures too large to be sensible are scaled down, while they are read
+// where the format allows; a missing, unreadable or corrupt file, or one that
+// would take more than 64 MB to read, gives a null pixmap.
 QPixmap loadMonsterPicture(const QString &file);
+
+// The picture in `device`, read as loadMonsterPicture() reads a file: null,
+// or at most MaxMonsterSide pixels on either side.
+QImage readMonsterImage(QIODevice &device);
 
 } // namespace kotebu

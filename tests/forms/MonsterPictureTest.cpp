@@ -127,13 +127,41 @@ TEST(MonsterPicture, PictureClaimingFiftyThousandPixelsSquareIsNotAllocated)
     EXPECT_LE(static_cast<qint64>(picture.width()) * picture.height(), 1024 * 1024);
 }
 
-TEST(MonsterPicture, LargeRealPictureIsReadScaledDown)
+// An icon whose directory claims 16 x 16 over a PNG of `side` pixels square.
+QByteArray iconClaimingSixteen(int side)
+{
+    QImage inside(side, side, QImage::Format_Mono);
+    inside.fill(1);
+    const QByteArray png = encoded(inside, "PNG");
+    QByteArray icon("\0\0\1\0\1\0", 6);
+    icon += QByteArray("\x10\x10\0\0\1\0\x20\0", 8);
+    for (const quint32 field : {quint32(png.size()), quint32(22)})
+        for (int i = 0; i < 4; ++i)
+            icon += char((field >> (8 * i)) & 0xff);
+    return icon + png;
+}
+
+// Large pictures come back scaled down whatever they claim: a JPEG scales as
+// it is read, a bitmap can only be read whole first, and an icon's directory
+// may claim 16 x 16 over a far larger picture.
+TEST(MonsterPicture, LargePicturesComeBackScaledDown)
 {
     test::Sandbox sandbox;
-    sandbox.writeFile("Big.KB2", encoded(sample(3000), "JPEG"));
-    const QPixmap picture = loadMonsterPicture(sandbox.dir() + "/Big.KB2");
-    ASSERT_FALSE(picture.isNull());
-    EXPECT_LE(picture.width(), 1024);
+    QImage wide(1500, 300, QImage::Format_RGB32);
+    wide.fill(QColor(10, 200, 90));
+    const struct {
+        const char *what;
+        QByteArray bytes;
+        QSize size;
+    } rows[] = {
+        {"JPEG", encoded(sample(3000), "JPEG"), {1024, 1024}},
+        {"BMP", encoded(wide, "BMP"), {1024, 204}},
+        {"icon claiming 16 x 16", iconClaimingSixteen(4000), {1024, 1024}},
+    };
+    for (const auto &row : rows) {
+        sandbox.writeFile("Big.KB2", row.bytes);
+        EXPECT_EQ(loadMonsterPicture(sandbox.dir() + "/Big.KB2").size(), row.size) << row.what;
+    }
 }
 
 // A FIFO among the pictures would block the window for good at the first
