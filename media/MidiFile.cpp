@@ -1,8 +1,13 @@
 #include "MidiFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
+#include <functional>
+#include <limits>
+#include <queue>
+#include <utility>
 
 namespace kotebu {
 
@@ -86,7 +91,7 @@ bool fail(QString *error, const QString &why)
     return false;
 }
 
-bool readTrack(Bytes in, int track, MidiFile &file, QString *error)
+bool readTrack(Bytes in, int track, std::vector<MidiEvent> &events, std::int64_t &endTick, QString *error)
 {
     const QString where = QStringLiteral(" in track %1").arg(track);
     std::int64_t tick = 0;
@@ -136,11 +141,41 @@ bool readTrack(Bytes in, int track, MidiFile &file, QString *error)
                     return fail(error, QStringLiteral("status byte where data was due") + where);
             running = event.status;
         }
-        file.events.push_back(std::move(event));
+        events.push_back(std::move(event));
     }
     // Anything after the end of the track is not part of it.
-    file.endTick = std::max(file.endTick, tick);
+    endTick = std::max(endTick, tick);
     return true;
+}
+
+// All tracks' events in one list in tick order; at the same tick the earlier
+// track first, and within a track the order of the file. Each track is in
+// tick order already, so they are merged rather than sorted: one pass for the
+// usual single track, however long.
+std::vector<MidiEvent> mergeTracks(std::vector<std::vector<MidiEvent>> &tracks)
+{
+    if (tracks.size() == 1)
+        return std::move(tracks.front());
+    std::size_t total = 0;
+    for (const auto &track : tracks)
+        total += track.size();
+    std::vector<MidiEvent> merged;
+    merged.reserve(total);
+    // The next event of each track that has one, earliest tick and track first.
+    using Next = std::pair<std::int64_t, std::size_t>;
+    std::priority_queue<Next, std::vector<Next>, std::greater<Next>> heads;
+    std::vector<std::size_t> at(tracks.size(), 0);
+    for (std::size_t t = 0; t < tracks.size(); ++t)
+        if (!tracks[t].empty())
+            heads.push({tracks[t].front().tick, t});
+    while (!heads.empty()) {
+        const std::size_t t = heads.top().second;
+        heads.pop();
+        merged.push_back(std::move(tracks[t][at[t]++]));
+        if (at[t] < tracks[t].size())
+            heads.push({tracks[t][at[t]].tick, t});
+    }
+    return merged;
 }
 
 } // namespace
@@ -195,6 +230,7 @@ std::optional<MidiFile> readMidi(const QByteArray &bytes, QString *error)
     } else {
         file.division = int(division);
     }
+    std::vector<std::vector<MidiEvent>> trackEvents;
     while (!in.atEnd() && file.trackCount < int(tracks)) {
         std::uint8_t id[4] = {};
         std::uint32_t chunkLength = 0;
@@ -205,14 +241,15 @@ std::optional<MidiFile> readMidi(const QByteArray &bytes, QString *error)
         in.skip(chunkLength);
         if (std::string(id, id + 4) != "MTrk")
             continue; // unknown chunks are skipped, as the standard asks
-        if (!readTrack(Bytes(bytes, begin, begin + chunkLength), file.trackCount, file, error))
+        trackEvents.emplace_back();
+        if (!readTrack(Bytes(bytes, begin, begin + chunkLength), file.trackCount, trackEvents.back(), file.endTick,
+                       error))
             return std::nullopt;
         ++file.trackCount;
     }
     if (file.trackCount != int(tracks))
         return fail(error, QStringLiteral("fewer tracks than the header says")), std::nullopt;
-    std::stable_sort(file.events.begin(), file.events.end(),
-                     [](const MidiEvent &a, const MidiEvent &b) { return a.tick < b.tick; });
+    file.events = mergeTracks(trackEvents);
     return file;
 }
 
@@ -220,11 +257,20 @@ int ticksToSixteenths(qint64 tick, int division)
 {
     if (division <= 0 || tick <= 0)
         return 0;
-    return static_cast<int>(tick * 4 / division);
+    // Held at the largest int rather than wrapped to a negative position,
+    // which would read as no theme at all.
+    constexpr qint64 Most = std::numeric_limits<int>::max();
+    const qint64 quarters = tick / division;
+    if (quarters > Most / 4)
+        return int(Most);
+    return int(std::min(quarters * 4 + tick % division * 4 / division, Most));
 }
 
 QByteArray readSmallFile(const QString &path, qint64 limitBytes)
 {
+    // Only a regular file: the open of a FIFO would wait for a writer.
+    if (!QFileInfo(path).isFile())
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};

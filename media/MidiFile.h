@@ -49,13 +49,13 @@ struct MidiFile {
 // last event, as players commonly allow.
 std::optional<MidiFile> readMidi(const QByteArray &bytes, QString *error = nullptr);
 
-// Sixteenth notes from a tick count: tick * 4 / division, rounded down;
-// 0 when the division is unknown.
+// Sixteenth notes from a tick count: tick * 4 / division, rounded down and
+// held at the largest int; 0 when the division is unknown.
 int ticksToSixteenths(qint64 tick, int division);
 
 // Reads a whole theme file, refusing anything larger than a theme can
-// plausibly be (so a stray huge file never ends up in memory). Empty on
-// failure.
+// plausibly be (so a stray huge file never ends up in memory) and anything
+// but a regular file. Empty on failure.
 QByteArray readSmallFile(const QString &path, qint64 limitBytes);
 
 } // namespace kotebu

@@ -16,6 +16,7 @@
 #include <cmath>
 #include <cstring>
 #include <mutex>
+#include <utility>
 
 namespace kotebu {
 
@@ -99,21 +100,47 @@ SdlSound::LoadedSynth SdlSound::loadSynth(const QString &theme)
     loaded.settings = settings;
     loaded.synth = synth;
     loaded.fontId = fontId;
-    // The theme the game will sing: its instruments are read now, on this
-    // thread, rather than when its first notes are due.
-    const std::optional<MidiFile> song = theme.isEmpty()
-        ? std::nullopt
-        : readMidi(readSmallFile(findFileNoCase(theme), MaxMidiBytes));
-    pinPresets(loaded, song ? ThemeScore(*song, SampleRate).presets() : ThemeScore().presets());
+    // The theme the game will sing is read and laid out now, on this thread,
+    // and its instruments loaded, rather than when the selector opens or its
+    // first notes are due.
+    if (!theme.isEmpty())
+        loaded.theme = readTheme(findFileNoCase(theme));
+    pinPresets(loaded, loaded.theme.score ? loaded.theme.score->presets() : ThemeScore().presets());
     return loaded;
+}
+
+SdlSound::ReadTheme SdlSound::readTheme(const QString &found)
+{
+    ReadTheme theme;
+    if (found.isEmpty())
+        return theme;
+    const QFileInfo file(found);
+    theme.path = found;
+    theme.size = file.size();
+    theme.modified = file.lastModified();
+    if (const std::optional<MidiFile> song = readMidi(readSmallFile(found, MaxMidiBytes)))
+        theme.score.emplace(*song, SampleRate);
+    return theme;
+}
+
+// The score of the theme in `found`: the one the loading thread laid out
+// while the logo played when it read this very file, unchanged since, so the
+// selector never waits for a large file; otherwise read here.
+std::optional<ThemeScore> SdlSound::themeScore(const QString &found)
+{
+    ReadTheme early = std::exchange(m_loaded.theme, ReadTheme());
+    const QFileInfo file(found);
+    if (!early.path.isEmpty() && early.path == found && early.size == file.size()
+        && early.modified == file.lastModified())
+        return std::move(early.score);
+    return readTheme(found).score;
 }
 
 void SdlSound::pinPresets(LoadedSynth &loaded, const std::vector<ThemeScore::Preset> &presets)
 {
     for (const ThemeScore::Preset &preset : presets) {
-        if (std::find(loaded.pinned.begin(), loaded.pinned.end(), preset) != loaded.pinned.end())
+        if (!loaded.pinned.emplace(preset.bank, preset.program, preset.drums).second)
             continue;
-        loaded.pinned.push_back(preset);
         // The same fallbacks the synthesiser takes when a font lacks the
         // preset asked for: another kit, or the program in bank 0, or piano.
         std::vector<std::pair<int, int>> tries{{preset.bank, preset.program}};
@@ -411,24 +438,25 @@ bool SdlSound::openAndPlayMidi(const QString &path)
         m_lastError = QStringLiteral("The theme file was not found.");
         return false;
     }
-    // Read and laid out here, so the audio thread only walks the result.
-    const std::optional<MidiFile> song = readMidi(readSmallFile(found, MaxMidiBytes));
-    if (!song) {
+    if (!ensureSynth())
+        return false;
+    // Laid out before it plays, so the audio thread only walks the result.
+    std::optional<ThemeScore> score = themeScore(found);
+    if (!score) {
         m_lastError = QStringLiteral("The theme file is not a MIDI file.");
         return false;
     }
-    ThemeScore score(*song, SampleRate);
-    if (!ensureOutput(DeviceFrames) || !ensureSynth()) {
+    if (!ensureOutput(DeviceFrames)) {
         closeIfIdle();
         return false;
     }
     // Instruments the preloaded theme did not use (another theme file, say)
     // are read now, before the first note needs them.
-    pinPresets(m_loaded, score.presets());
+    pinPresets(m_loaded, score->presets());
 
     {
         DeviceLock lock(m_device);
-        std::swap(m_score, score);
+        std::swap(m_score, *score);
         m_nextMessage = 0;
         m_themeFrame = 0;
         m_tick.store(0, std::memory_order_relaxed);

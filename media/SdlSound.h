@@ -3,14 +3,19 @@
 #include "Sound.h"
 #include "ThemeScore.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <future>
+#include <optional>
+#include <set>
+#include <tuple>
 #include <vector>
 
 struct _fluid_hashtable_t;
@@ -91,6 +96,12 @@ public:
     // When `theme` names a MIDI file, the instruments it uses are brought into
     // memory there too, so the audio thread never reads them from the disk.
     void preloadSynth(const QString &theme = {});
+    // True once what preloadSynth() started is ready: PlayMidi then waits
+    // for nothing.
+    bool preloaded() const
+    {
+        return m_synthLoading.valid() && m_synthLoading.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    }
 
     // The longest the device's thread has spent in one callback since the
     // last reset, in nanoseconds (for the benchmarks).
@@ -108,15 +119,27 @@ public:
 
 private:
     class DeviceLock;
+    // A theme read and laid out, with what tells whether the file is still
+    // the one it was read from. No score: the file is no MIDI file.
+    struct ReadTheme {
+        QString path;
+        qint64 size = -1;
+        QDateTime modified;
+        std::optional<ThemeScore> score;
+    };
     struct LoadedSynth {
         _fluid_hashtable_t *settings = nullptr;
         _fluid_synth_t *synth = nullptr;
         int fontId = -1;
-        std::vector<ThemeScore::Preset> pinned;
+        std::set<std::tuple<int, int, bool>> pinned;
+        // The theme read on the loading thread, for the first PlayMidi.
+        ReadTheme theme;
         QString error;
     };
     static LoadedSynth loadSynth(const QString &theme);
+    static ReadTheme readTheme(const QString &found);
     static void pinPresets(LoadedSynth &loaded, const std::vector<ThemeScore::Preset> &presets);
+    std::optional<ThemeScore> themeScore(const QString &found);
     static void audioCallback(void *self, std::uint8_t *stream, int bytes);
 
     void render(float *out, int frames);

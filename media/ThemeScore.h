@@ -10,7 +10,8 @@ namespace kotebu {
 // The theme laid out for the audio thread: every message at the audio frame
 // it sounds, and the tempo map turned into frames. Built once on the game's
 // side, so the renderer only walks arrays: it never parses, reads the disk or
-// allocates.
+// allocates. A theme that runs past an hour is cut there, and a crowd of
+// messages at one moment is spread over the blocks that follow it.
 class ThemeScore {
 public:
     struct Message {
@@ -52,8 +53,9 @@ private:
         std::int64_t tick = 0;
         double framesPerTick = 0.0;
     };
-    void addPreset(const Preset &preset);
-    void addDefaultPresets();
+    class PresetsSeen;
+    void addPreset(const Preset &preset, PresetsSeen &seen);
+    void addDefaultPresets(PresetsSeen &seen);
 
     std::vector<Message> m_messages;
     std::vector<char> m_sysex;

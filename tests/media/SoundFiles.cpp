@@ -82,6 +82,50 @@ QByteArray makeMidi(int division, const std::vector<TestNote> &notes, int endTic
     return file;
 }
 
+namespace {
+
+QByteArray formatZero(int division, const QByteArray &track)
+{
+    QByteArray file("MThd");
+    put32(file, 6);
+    put16(file, 0);
+    put16(file, 1);
+    put16(file, division);
+    file.append("MTrk");
+    put32(file, quint32(track.size()));
+    return file + track;
+}
+
+} // namespace
+
+QByteArray makeEveryPresetMidi(int bytes)
+{
+    const QByteArray end("\x00\xff\x2f\x00", 4);
+    const int budget = bytes - 22 - int(end.size());
+    QByteArray track;
+    for (int block = 0; track.size() + 261 <= budget; ++block) {
+        const int bank = block % 128;
+        const char channel = char(block / 128 % 16);
+        track.append('\0').append(char(0xb0 | channel)).append('\0').append(char(bank));
+        track.append('\0').append(char(0xc0 | channel)).append('\0');
+        for (int program = 1; program < 128; ++program)
+            track.append('\0').append(char(program)); // running status
+    }
+    return formatZero(480, track + end);
+}
+
+QByteArray makeLongDeltaMidi(int division, int microsecondsPerQuarter, int events)
+{
+    QByteArray track("\x00\xff\x51\x03", 4);
+    for (const int shift : {16, 8, 0})
+        track.append(char((microsecondsPerQuarter >> shift) & 0xff));
+    track.append("\x00\xc0\x00", 3);
+    for (int i = 0; i < events; ++i)
+        track.append("\xff\xff\xff\x7f\x00", 5); // the longest delta, then running status
+    track.append("\x00\xff\x2f\x00", 4);
+    return formatZero(division, track);
+}
+
 QByteArray makeMidiQuarters(int division, int quarters, int microsecondsPerQuarter)
 {
     std::vector<TestNote> notes;

@@ -3,6 +3,7 @@
 #include "SdlSound.h"
 #include "Sound.h"
 #include "SoundFiles.h"
+#include "ThemeScore.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -10,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
+#include <limits>
 #include <optional>
 #include <thread>
 
@@ -94,10 +97,51 @@ TEST(MidiPosition, SixteenthsCountFromTicksAndDivision)
         {96, 96, 4}, {1000, 0, 0}, {-5, 96, 0},
         // tick * 4 must not overflow 32 bits
         {1'000'000'000, 96, 41'666'666},
+        // nor wrap to a negative position, which reads as no theme at all
+        {3'000'000'000, 1, std::numeric_limits<int>::max()},
     };
     for (const Row &row : rows) {
         EXPECT_EQ(ticksToSixteenths(row.tick, row.division), row.sixteenths)
             << row.tick << " / " << row.division;
+    }
+}
+
+// Delays no theme could ever play: the score is cut at an hour, and its
+// positions stay in order and in range, so the selector always reads one.
+TEST(ThemeScoreTiming, DelaysBeyondAnyPlayKeepPositionsInOrder)
+{
+    const struct {
+        const char *name;
+        QByteArray file;
+    } rows[] = {
+        // Three delays of 2^28 ticks at one tick a quarter: 3.2 billion sixteenths.
+        {"sixteenths beyond an int", makeLongDeltaMidi(1, 500000, 3)},
+        // At the slowest tempo, 50,000 of them are more than 2^63 audio frames.
+        {"frames beyond 64 bits", makeLongDeltaMidi(1, 0xffffff, 50000)},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::optional<MidiFile> song = readMidi(row.file);
+        ASSERT_TRUE(song);
+        const ThemeScore score(*song, Rate);
+        EXPECT_GT(score.endFrame(), 0);
+        EXPECT_LE(score.endFrame(), std::int64_t(3600) * Rate);
+        std::int64_t frame = 0;
+        int outOfOrder = 0;
+        for (const ThemeScore::Message &message : score.messages()) {
+            outOfOrder += message.frame < frame;
+            frame = message.frame;
+        }
+        EXPECT_EQ(outOfOrder, 0);
+        EXPECT_LE(frame, score.endFrame());
+        std::int64_t tick = 0;
+        for (int step = 0; step <= 100; ++step) {
+            const std::int64_t now = score.tickAt(score.endFrame() / 100 * step);
+            EXPECT_GE(now, tick);
+            tick = now;
+        }
+        EXPECT_EQ(score.tickAt(score.endFrame()), score.endTick());
+        EXPECT_GE(ticksToSixteenths(score.endTick(), score.division()), 0);
     }
 }
 
@@ -277,6 +321,27 @@ TEST_F(OfflineSound, SoundFontLoadedAheadServesTheFirstTheme)
     PlayMidi("Megami.mid");
     EXPECT_EQ(StatusMidiPosition(), "0");
     EXPECT_GT(rms(render(0.3)), 0.01);
+}
+
+// The largest theme the reader takes, asking for every instrument there is:
+// it is read and laid out while the logo plays, so the selector's PlayMidi
+// waits for nothing.
+TEST_F(OfflineSound, LargestThemeIsReadAheadAndStartsAtOnce)
+{
+    ASSERT_TRUE(haveSoundFont()) << "the test needs a General MIDI SoundFont";
+    box.writeFile("Megami.mid", makeEveryPresetMidi(4 * 1024 * 1024));
+    QElapsedTimer clock;
+    clock.start();
+    sound.preloadSynth(box.dir() + "/Megami.mid");
+    while (!sound.preloaded() && clock.elapsed() < 30000)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_TRUE(sound.preloaded()) << "still loading after 30 s";
+    RecordProperty("preload_ms", int(clock.elapsed()));
+
+    clock.restart();
+    PlayMidi("Megami.mid");
+    EXPECT_LT(clock.elapsed(), 250);
+    EXPECT_EQ(StatusMidiPosition(), "0");
 }
 
 TEST_F(OfflineSound, ThemeNameIgnoresCaseAndTheFolderMayHoldBlanks)
