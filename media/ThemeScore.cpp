@@ -165,10 +165,11 @@ void ThemeScore::addPreset(const Preset &preset, PresetsSeen &seen)
 
 std::int64_t ThemeScore::tickAt(std::int64_t frame) const
 {
-    if (m_tempo.empty() || frame <= 0)
-        return 0;
+    // A song shorter than one frame is at its end from the start.
     if (frame >= m_endFrame)
         return m_endTick;
+    if (m_tempo.empty() || frame <= 0)
+        return 0;
     auto step = std::upper_bound(m_tempo.begin(), m_tempo.end(), frame,
                                  [](std::int64_t f, const TempoStep &s) { return f < s.frame; });
     --step;
