@@ -8,8 +8,9 @@ namespace kotebu {
 QString findFileNoCase(const QString &path)
 {
     // A NUL ends the name where the system reads it, so "pics\0x/" would
-    // search "pics", and a lone surrogate would be spelled as "?": such a
-    // name names nothing.
+    // search "pics", and a lone surrogate reaches the system as the
+    // replacement character, the name of another file: such a name names
+    // nothing.
     if (path.isEmpty() || path.contains(QChar(0)) || !path.isValidUtf16())
         return {};
     // Only a regular file, links followed, is a file to the game: a FIFO or a

@@ -38,10 +38,11 @@ TEST(FileNames, OnlyRegularFilesAreFoundInAnyCase)
         // The system reads a name only up to a NUL, so this would search
         // "pics" itself.
         {QStringLiteral("pics") + QChar(0) + QStringLiteral("x/Haga.KB2"), {}},
-        // A lone surrogate is spelled "?" on the disk: another name.
+        // A lone surrogate reaches the disk as the replacement character:
+        // it would name another file.
         {QStringLiteral("pics/Haga") + QChar(0xD800) + QStringLiteral(".KB2"), {}},
     };
-    sandbox.writeFile(QStringLiteral("pics/Haga?.KB2"), "another picture");
+    sandbox.writeFile(QStringLiteral("pics/Haga\uFFFD.KB2"), "another picture");
     for (const auto &row : rows)
         EXPECT_EQ(findFileNoCase(row.asked), row.found) << row.asked.toStdString();
 }
