@@ -20,6 +20,8 @@ kotebu_test_packages+=(xvfb openbox x11-utils)
 kotebu_test_packages+=(dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 orca)
 # The pictures' check renders every picture again from its source.
 kotebu_test_packages+=(python3 librsvg2-bin imagemagick)
+# The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
+kotebu_test_packages+=(clang libclang-rt-14-dev)
 
 ensure_packages() {
     local missing=()
