@@ -1,5 +1,7 @@
 #include "IniText.h"
 
+#include <QStringDecoder>
+
 namespace kotebu::ini {
 
 namespace {
@@ -15,9 +17,19 @@ QByteArrayView recordOf(QByteArrayView line, std::size_t index)
     return skipBlanks(line);
 }
 
+// The bytes as text, a byte order mark kept as the character it is:
+// QString::fromUtf8 drops one at the start, so a value written as "\uFEFFx"
+// would read back as "x" (the file's own mark is skipped before, by
+// recordOf).
+QString text(QByteArrayView bytes)
+{
+    QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decode(bytes);
+}
+
 QString upper(QByteArrayView bytes)
 {
-    return QString::fromUtf8(bytes).toUpper();
+    return text(bytes).toUpper();
 }
 
 } // namespace
@@ -77,7 +89,7 @@ std::optional<KeyLine> findKey(const std::vector<QByteArrayView> &lines, std::si
         // The whole line is scanned, so of several matching "=" the last wins.
         for (qsizetype pos = record.indexOf('='); pos >= 0; pos = record.indexOf('=', pos + 1)) {
             if (upper(record.first(pos)) == wanted)
-                found = KeyLine{i, QString::fromUtf8(record.sliced(pos + 1))};
+                found = KeyLine{i, text(record.sliced(pos + 1))};
             if (!keyHoldsEquals)
                 break;
         }

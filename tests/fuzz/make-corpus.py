@@ -2,9 +2,10 @@
 """Writes the fuzz targets' hand-made seeds into corpus/<target>/: the inputs
 mutation rarely builds (300-digit numbers, MIDI files at the reader's size
 limit, a link at the save's temporary name) and the reproducer of every fault
-found so far, named after it. The shipped game files are seeds too; the runs
-name them beside these folders. Run it again after changing a target's input
-format; the files it writes are committed."""
+found by hand, named after it. Inputs a fuzzer found sit beside them as they
+were found, under a name that says what they broke. The shipped game files
+are seeds too; the runs name them beside these folders. Run it again after
+changing a target's input format; the files it writes are committed."""
 
 import os
 import struct
@@ -32,6 +33,7 @@ def own_key(section, key, value, file):
 put("ini", "lone-surrogate-value", own_key("Pack", "KoTeBuPath", "/new\ud800/", b"[Pack]\r\nKoTeBuPath=/old/\r\n"))
 put("ini", "byte-order-mark-and-mixed-endings", b"\xef\xbb\xbf[KoTeBu]\nJoho=1\r\n\r[Pack]\rKoTeBuPath=a=b\n")
 put("ini", "key-in-a-later-section", b"[KoTeBu]\r\nAijo=1\r\n[KoTeBu2]\r\nJoho=7\r\nJoho=8\r\n  joho =9")
+put("ini", "value-starting-with-a-byte-order-mark", own_key("KoTeBu", "Name", "\ufeffx", b"[KoTeBu]\r\nName=1\r\n"))
 put("ini", "key-holding-equals", own_key("Pack", "a=b", "=c", b"[pack]\r\nA=B==c\r\na=b=x\r\n"))
 
 # ---- save: one byte of scene, then the new file ----

@@ -86,6 +86,8 @@ const ReadCase readCases[] = {
     {"ByteOrderMarkBeforeTheFirstHeader", "\xEF\xBB\xBF[Pack]\r\nKoTeBuPath=p\r\n", "Pack", "KoTeBuPath", text("p")},
     {"JapaneseValue", "[KoTeBu]\r\nName=ことぶ\r\n", "KoTeBu", "Name", text("ことぶ")},
     {"InvalidBytesElsewhereDoNoHarm", "[KoTeBu]\r\n\xFF\xFE=\x80\r\nJoho=3\r\n", "KoTeBu", "Joho", text("3")},
+    // Only the file's own mark, before its first line, is no text.
+    {"ByteOrderMarkInAValueIsKept", "[KoTeBu]\r\nName=\xEF\xBB\xBFx\r\n", "KoTeBu", "Name", QStringLiteral("\uFEFFx")},
     {"InvalidBytesInTheValueReadAsReplacement", "[KoTeBu]\r\nJoho=a\xFF" "b\r\n", "KoTeBu", "Joho",
      text("a\xEF\xBF\xBD" "b")},
 };
