@@ -65,10 +65,11 @@ for i in "${!files[@]}"; do
     cp "${files[$i]}" "$corpus/seed-$i-$(basename "${files[$i]}")"
 done
 echo "$name: fuzzing for $seconds s"
-# Inputs of up to 64 KB: large enough for every format's structure, small
-# enough that each try is quick (the large seeds are cut to it).
+# Inputs of up to 16 KB: room for every format's structure, and small enough
+# that each try is quick (the large seeds are cut to it; the replay above ran
+# them whole).
 set +e
-"$target" -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+"$target" -max_total_time="$seconds" -max_len=16384 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     "${options[@]}" "$corpus" 2>&1 | grep -v '^#[0-9]*\s*\(NEW\|REDUCE\|pulse\)'
 status=${PIPESTATUS[0]}
 set -e
