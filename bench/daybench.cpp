@@ -3,13 +3,18 @@
 // CPU while the day loop waits, the day clock's period and peak memory.
 // bench/run.sh runs it under Xvfb in a prepared game folder and takes medians.
 //
-//   kotebu_daybench start|day|theme [seconds]
-//     start: process start to the logo window on screen, then exit
-//     day:   start-up, 10 s of selector, first game, then 30 day-clock ticks
-//     theme: start-up, then the whole theme in the selector (lyric lag)
-//     wait:  start-up straight to the first game's window, then prints
-//            "waiting" and looks at nothing more, so a script can count what
-//            the game alone does while it waits for the next phase
+//   kotebu_daybench start|day|theme|selector|wait [seconds]
+//     start:    process start to the logo window on screen, then exit
+//     day:      start-up, 10 s of selector, first game, then 30 day-clock ticks
+//     theme:    start-up, then the whole theme in the selector (lyric lag)
+//     selector: process start to the selector on screen, the longest the
+//               window then stops answering, and a click's way to the start
+//               screen (3 s of selector unless told)
+//     wait:     start-up straight to the first game's window, then prints
+//               "waiting" and looks at nothing more, so a script can count
+//               what the game alone does while it waits for the next phase
+// With KOTEBU_BENCH_THEME_BYTES set, the game folder's theme is first
+// replaced by one of that size that asks for every instrument there is.
 #include "Demoform.h"
 #include "Form1.h"
 #include "Form7.h"
@@ -19,6 +24,7 @@
 #include "Sound.h"
 #include "Lyrics.h"
 #include "WidgetPlatform.h"
+#include "SoundFiles.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -79,17 +85,21 @@ struct Figures {
     double worstLyricLagMs = -1;
     double earliestLyricLagMs = 1e9;
     int lyricsSeen = 0;
+    double selectorMs = -1;
+    double longestStallMs = -1;
+    double clickToStartMs = -1;
 };
 
 class Bench : public QObject {
 public:
-    Bench(bool themeMode, bool startOnly, bool waitOnly, int seconds)
-        : m_theme(themeMode), m_startOnly(startOnly), m_waitOnly(waitOnly), m_seconds(seconds)
+    Bench(bool themeMode, bool startOnly, bool waitOnly, bool selectorOnly, int seconds)
+        : m_theme(themeMode), m_startOnly(startOnly), m_waitOnly(waitOnly), m_selectorOnly(selectorOnly),
+          m_seconds(seconds)
     {
         connect(&m_poll, &QTimer::timeout, this, [this] { look(); });
-        // Lyric lag and the start need a fine look; the CPU figures must
-        // not pay for it, so the day mode looks ten times a second.
-        m_poll.start(themeMode || startOnly ? 5 : 100);
+        // Lyric lag, the start and the stalls need a fine look; the CPU
+        // figures must not pay for it, so the day mode looks ten times a second.
+        m_poll.start(themeMode || startOnly || selectorOnly ? 5 : 100);
         m_clock.start();
     }
     Figures figures;
@@ -98,6 +108,11 @@ public:
 private:
     void look()
     {
+        // A look that comes late is time the window could not answer in.
+        const qint64 now = m_clock.elapsed();
+        if (m_selectorShownMs >= 0 && m_lastLook >= 0)
+            figures.longestStallMs = std::max(figures.longestStallMs, double(now - m_lastLook));
+        m_lastLook = now;
         for (QWidget *w : QApplication::topLevelWidgets()) {
             if (!w->isVisible())
                 continue;
@@ -108,6 +123,10 @@ private:
             } else if (auto *selector = qobject_cast<Form7 *>(w)) {
                 watchSelector(selector);
             } else if (qobject_cast<Form8 *>(w)) {
+                if (m_selectorOnly) {
+                    figures.clickToStartMs = double(m_clock.elapsed() - m_clickMs);
+                    finish();
+                }
                 QTest::mouseClick(w->findChild<QPushButton *>("Command1"), Qt::LeftButton);
             } else if (auto *window = qobject_cast<Form1 *>(w)) {
                 watchDay(window);
@@ -118,6 +137,7 @@ private:
     void watchSelector(Form7 *selector)
     {
         if (m_selectorShownMs < 0) {
+            figures.selectorMs = processAgeMs();
             m_selectorShownMs = m_clock.elapsed();
             m_selectorCpu = cpuSeconds();
         }
@@ -143,12 +163,13 @@ private:
             }
         }
         const qint64 listened = m_clock.elapsed() - m_selectorShownMs;
-        const qint64 wanted = m_theme ? qint64(m_seconds) * 1000 : m_waitOnly ? 0 : 10000;
+        const qint64 wanted = m_theme || m_selectorOnly ? qint64(m_seconds) * 1000 : m_waitOnly ? 0 : 10000;
         if (listened >= wanted && !m_chosen) {
             m_chosen = true;
             figures.selectorCpuPercent = (cpuSeconds() - m_selectorCpu) * 100000.0 / static_cast<double>(listened);
             if (m_theme)
                 finish();
+            m_clickMs = m_clock.elapsed();
             QTest::mouseClick(selector->findChild<QLabel *>("Image1_1"), Qt::LeftButton);
         }
     }
@@ -186,10 +207,12 @@ private:
     void finish()
     {
         std::printf("start_ms=%.0f selector_cpu_pct=%.2f day_cpu_pct=%.2f period_error_pct=%.3f "
-                    "lyric_lag_worst_ms=%.0f lyric_lag_earliest_ms=%.0f lyrics_seen=%d peak_rss_mb=%.1f\n",
+                    "lyric_lag_worst_ms=%.0f lyric_lag_earliest_ms=%.0f lyrics_seen=%d peak_rss_mb=%.1f "
+                    "selector_ms=%.0f longest_stall_ms=%.0f click_to_start_ms=%.0f\n",
                     figures.startMs, figures.selectorCpuPercent, figures.dayCpuPercent, figures.periodErrorPercent,
                     figures.worstLyricLagMs, figures.lyricsSeen ? figures.earliestLyricLagMs : -1.0,
-                    figures.lyricsSeen, peakRssMb());
+                    figures.lyricsSeen, peakRssMb(), figures.selectorMs, figures.longestStallMs,
+                    figures.clickToStartMs);
         std::fflush(stdout);
         std::_Exit(0);
     }
@@ -197,7 +220,10 @@ private:
     bool m_theme;
     bool m_startOnly;
     bool m_waitOnly;
+    bool m_selectorOnly;
     int m_seconds;
+    qint64 m_lastLook = -1;
+    qint64 m_clickMs = -1;
     QTimer m_poll;
     QElapsedTimer m_clock;
     qint64 m_selectorShownMs = -1;
@@ -218,14 +244,20 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    if (const char *bytes = std::getenv("KOTEBU_BENCH_THEME_BYTES")) {
+        QFile theme(themeFileName());
+        if (!theme.open(QIODevice::WriteOnly) || theme.write(test::makeEveryPresetMidi(std::atoi(bytes))) < 0)
+            return 1;
+    }
     installWidgetPlatform();
     installJapaneseFonts();
     installSound();
 
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("day");
     const bool theme = mode == "theme";
-    const int seconds = argc > 2 ? std::atoi(argv[2]) : (theme ? 185 : 30);
-    Bench bench(theme, mode == "start", mode == "wait", seconds);
+    const bool selector = mode == "selector";
+    const int seconds = argc > 2 ? std::atoi(argv[2]) : (theme ? 185 : selector ? 3 : 30);
+    Bench bench(theme, mode == "start", mode == "wait", selector, seconds);
     if (const char *day = std::getenv("KOTEBU_BENCH_DAY_MS"))
         bench.setDayInterval(std::atof(day));
     const auto window = Main();
