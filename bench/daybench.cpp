@@ -208,7 +208,7 @@ private:
     {
         std::printf("start_ms=%.0f selector_cpu_pct=%.2f day_cpu_pct=%.2f period_error_pct=%.3f "
                     "lyric_lag_worst_ms=%.0f lyric_lag_earliest_ms=%.0f lyrics_seen=%d peak_rss_mb=%.1f "
-                    "selector_ms=%.0f longest_stall_ms=%.0f click_to_start_ms=%.0f\n",
+                    "selector_ms=%.0f longest_stall_ms=%.0f click_to_start_screen_ms=%.0f\n",
                     figures.startMs, figures.selectorCpuPercent, figures.dayCpuPercent, figures.periodErrorPercent,
                     figures.worstLyricLagMs, figures.lyricsSeen ? figures.earliestLyricLagMs : -1.0,
                     figures.lyricsSeen, peakRssMb(), figures.selectorMs, figures.longestStallMs,
