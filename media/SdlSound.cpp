@@ -263,8 +263,10 @@ SdlSound::~SdlSound()
 void SdlSound::shutdown()
 {
     // The device's thread renders from the player and the synthesiser: it
-    // must be gone before they are.
+    // must be gone before they are, and every device closed before SDL's
+    // audio stops.
     closeDevice();
+    finishClosing();
     if (m_sdlAudioStarted) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         m_sdlAudioStarted = false;
@@ -325,6 +327,7 @@ bool SdlSound::ensureOutput(int frames)
     want.userdata = this;
     // No changes allowed: SDL converts to whatever the hardware takes, so the
     // renderer always sees this one format.
+    finishClosing();
     m_device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
     if (!m_device) {
         m_lastError = QStringLiteral("No audio device: ") + QString::fromUtf8(SDL_GetError());
@@ -417,10 +420,27 @@ void SdlSound::closeDevice()
 {
     m_idleTimer.stop();
     m_running = false;
-    if (m_device) {
-        SDL_CloseAudioDevice(m_device);
-        m_device = 0;
-    }
+    if (!m_device)
+        return;
+    // Once paused the device runs none of our code again, so the renderer's
+    // state is the game's at once. Closing waits for SDL's thread and, through
+    // a sound server, for the stream to wind down: over a second at times
+    // (PulseAudio here), long enough to stop the logo or a phase in its
+    // tracks, so it is done on a thread of its own.
+    SDL_PauseAudioDevice(m_device, 1);
+    finishClosing();
+    m_closing = std::async(std::launch::async, [device = m_device] { SDL_CloseAudioDevice(device); });
+    m_device = 0;
+}
+
+void SdlSound::finishClosing()
+{
+    // Some drivers (the dummy one among them) open no second device while
+    // one is still there, and SDL's list of devices is no place for two
+    // threads at once: a new device waits for the old one to be gone. The
+    // game's next sound comes seconds after a close, so this rarely waits.
+    if (m_closing.valid())
+        m_closing.get();
 }
 
 bool SdlSound::themeFinished() const

@@ -149,6 +149,7 @@ private:
     bool ensureSynth();
     void resumeOutput();
     void closeDevice();
+    void finishClosing();
     // Neither the theme nor a wave sounds, and what the device has taken
     // has come out.
     bool quietNow();
@@ -161,6 +162,7 @@ private:
 
     bool m_deviceTried = false;
     bool m_deviceOpened = false; // once, this run: a later open may work again
+    std::future<void> m_closing; // the last device closed, until it is gone
     bool m_sdlAudioStarted = false;
     std::uint32_t m_device = 0;
     int m_deviceFrames = 0;
