@@ -94,6 +94,17 @@ eval "$(grep -E '^(program|shipped)=' "$root/usr/bin/kotebu-special-pack")"
     fail "launcher --version says '$("$root/usr/bin/kotebu-special-pack" --version)', the package is $version"
 grep -q "<release version=\"$version\" date=\"[0-9-]*\"" "$root/usr/share/metainfo/org.kotebu.SpecialPack.metainfo.xml" ||
     fail "the metainfo has no release $version"
+# The launcher seeds a new game folder and leaves what the player has alone,
+# a state file linked to nowhere included (the program here a stand-in, the
+# launcher beside the real one, where it finds the game files).
+launcher="$root/usr/bin/stand-in-launcher"
+sed 's|^program=.*|program=true|' "$root/usr/bin/kotebu-special-pack" >"$launcher"
+KOTEBU_GAME_DIR="$work/fresh" sh "$launcher" && [ -f "$work/fresh/KTBSP.INI" ] && [ ! -L "$work/fresh/KTBSP.INI" ] ||
+    fail "the launcher did not seed a new game folder"
+mkdir "$work/linked" && ln -s "$work/nowhere/KTBSP.INI" "$work/linked/KTBSP.INI"
+KOTEBU_GAME_DIR="$work/linked" sh "$launcher" 2>/dev/null && [ -L "$work/linked/KTBSP.INI" ] ||
+    fail "the launcher did not start the game over a state file linked to nowhere, or replaced the link"
+rm "$launcher"
 
 # As a desktop and a software centre read them: validate-tree checks the
 # metainfo and that its launchable names the installed desktop entry.
