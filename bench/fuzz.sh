@@ -29,7 +29,7 @@ seeds() {
     local game="$root/assets/game" corpus="$root/tests/fuzz/corpus/$1"
     case "$1" in
     ini) echo "$corpus" "$game/KTBSPST.INI" ;;
-    midi) echo "$corpus" "$game/Megami.mid" ;;
+    midi) echo "$corpus" "$build/large-seeds/midi" "$game/Megami.mid" ;;
     picture) echo "$corpus" "$game/KoTeBu" "$game/KoTeBu2" -- -malloc_limit_mb=128 ;;
     *) echo "$corpus" ;;
     esac

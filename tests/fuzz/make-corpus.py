@@ -5,17 +5,24 @@ limit, a link at the save's temporary name) and the reproducer of every fault
 found by hand, named after it. Inputs a fuzzer found sit beside them as they
 were found, under a name that says what they broke. The shipped game files
 are seeds too; the runs name them beside these folders. Run it again after
-changing a target's input format; the files it writes are committed."""
+changing a target's input format; the files it writes are committed.
+
+The largest seeds (megabytes each) are not committed: the fuzz targets'
+build writes them into its own folder with `make-corpus.py --large FOLDER`."""
 
 import os
 import struct
+import sys
 import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+LARGE = sys.argv[2] if len(sys.argv) == 3 and sys.argv[1] == "--large" else None
 
 
-def put(target, name, data):
-    folder = os.path.join(HERE, "corpus", target)
+def put(target, name, data, large=False):
+    if large != (LARGE is not None):
+        return
+    folder = os.path.join(LARGE or os.path.join(HERE, "corpus"), target)
     os.makedirs(folder, exist_ok=True)
     if isinstance(data, str):
         data = data.encode("utf-8")
@@ -100,7 +107,7 @@ def every_preset(size):
     return midi(480, bytes(track) + END)
 
 
-put("midi", "every-bank-and-program-at-the-size-limit", every_preset(4 * 1024 * 1024))
+put("midi", "every-bank-and-program-at-the-size-limit", every_preset(4 * 1024 * 1024), large=True)
 put("midi", "tempo-changes-in-two-tracks",
     midi(96, b"\x00\xff\x51\x03\x07\xa1\x20\x60\xff\x51\x03\x0f\x42\x40" + END,
          b"\x00\x90\x3c\x64\x60\x3c\x00\x00\xb0\x00\x01\x00\xc0\x05\x30\xf0\x03\x7e\x7f\xf7" + END))

@@ -41,6 +41,19 @@ struct Event {
     QByteArray bytes;
 };
 
+// One track behind the header of a format 0 file.
+QByteArray formatZero(int division, const QByteArray &track)
+{
+    QByteArray file("MThd");
+    put32(file, 6);
+    put16(file, 0);
+    put16(file, 1);
+    put16(file, division);
+    file.append("MTrk");
+    put32(file, quint32(track.size()));
+    return file + track;
+}
+
 } // namespace
 
 QByteArray makeMidi(int division, const std::vector<TestNote> &notes, int endTick,
@@ -70,33 +83,8 @@ QByteArray makeMidi(int division, const std::vector<TestNote> &notes, int endTic
     }
     putVariable(track, quint32(std::max(0, endTick - now)));
     track.append("\xff\x2f\x00", 3);
-
-    QByteArray file("MThd");
-    put32(file, 6);
-    put16(file, 0);
-    put16(file, 1);
-    put16(file, division);
-    file.append("MTrk");
-    put32(file, quint32(track.size()));
-    file.append(track);
-    return file;
+    return formatZero(division, track);
 }
-
-namespace {
-
-QByteArray formatZero(int division, const QByteArray &track)
-{
-    QByteArray file("MThd");
-    put32(file, 6);
-    put16(file, 0);
-    put16(file, 1);
-    put16(file, division);
-    file.append("MTrk");
-    put32(file, quint32(track.size()));
-    return file + track;
-}
-
-} // namespace
 
 QByteArray makeEveryPresetMidi(int bytes)
 {
