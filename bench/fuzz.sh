@@ -11,7 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-ensure_packages "${kotebu_packages[@]}" clang libclang-rt-14-dev
+ensure_packages "${kotebu_packages[@]}" "${kotebu_fuzz_packages[@]}"
 
 seconds="${1:-600}"
 [ $# -gt 0 ] && shift

@@ -20,8 +20,11 @@ kotebu_test_packages+=(xvfb openbox x11-utils)
 kotebu_test_packages+=(dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 orca)
 # The pictures' check renders every picture again from its source.
 kotebu_test_packages+=(python3 librsvg2-bin imagemagick)
-# The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
-kotebu_test_packages+=(clang libclang-rt-14-dev)
+# The fuzz targets: clang with its libFuzzer and sanitizer runtimes. The
+# unversioned names follow each release's own clang (14 on Debian 12, 19 on
+# Debian 13).
+kotebu_fuzz_packages=(clang libclang-rt-dev)
+kotebu_test_packages+=("${kotebu_fuzz_packages[@]}")
 
 ensure_packages() {
     local missing=()
