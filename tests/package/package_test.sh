@@ -36,7 +36,14 @@ fi
 # Lintian: warnings fail too; the one error it raises by design is
 # overridden, with the reason, in packaging/lintian-overrides. It takes
 # longest, so it reads the package while the checks below run.
-lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1 &
+# Where lintian runs AppStream's validation too, it reports the missing home
+# page as a failed validation; that validation is made below, with just
+# that finding demoted.
+suppress=()
+if lintian-explain-tags appstream-metadata-validation-failed >/dev/null 2>&1; then
+    suppress=(--suppress-tags appstream-metadata-validation-failed)
+fi
+lintian --fail-on error,warning "${suppress[@]}" "$deb" >"$work/lintian" 2>&1 &
 lintian_pid=$!
 
 # What apt resolves: one version everywhere, the SoundFont and the fonts the
@@ -94,6 +101,10 @@ eval "$(grep -E '^(program|shipped)=' "$root/usr/bin/kotebu-special-pack")"
     fail "launcher --version says '$("$root/usr/bin/kotebu-special-pack" --version)', the package is $version"
 grep -q "<release version=\"$version\" date=\"[0-9-]*\"" "$root/usr/share/metainfo/org.kotebu.SpecialPack.metainfo.xml" ||
     fail "the metainfo has no release $version"
+# The game has no web site, so the metainfo names no address (a distributor
+# may give one at configure time).
+! grep -q 'https\?://' "$root/usr/share/metainfo/org.kotebu.SpecialPack.metainfo.xml" ||
+    fail "the metainfo names a web address: $(grep -o 'https\?://[^<]*' "$root/usr/share/metainfo/org.kotebu.SpecialPack.metainfo.xml")"
 # The launcher seeds a new game folder and leaves what the player has alone,
 # a state file linked to nowhere included (the program here a stand-in, the
 # launcher beside the real one, where it finds the game files).
@@ -108,8 +119,17 @@ rm "$launcher"
 
 # As a desktop and a software centre read them: validate-tree checks the
 # metainfo and that its launchable names the installed desktop entry.
-appstreamcli validate-tree --no-net "$root" >"$work/appstream" 2>&1 ||
-    fail "appstreamcli validate-tree: $(cat "$work/appstream")"
+# Having no home page is the one finding it may have: AppStream 1.0 warns of
+# it (0.16 knows no such finding) and lets a component without one say so
+# by demoting just that tag; every other finding still fails.
+validate() { appstreamcli validate-tree --no-net "$@" "$root" >"$work/appstream" 2>&1; }
+if ! validate --override=url-homepage-missing=info; then
+    if grep -q "'url-homepage-missing' is not recognized" "$work/appstream"; then
+        validate || fail "appstreamcli validate-tree: $(cat "$work/appstream")"
+    else
+        fail "appstreamcli validate-tree: $(cat "$work/appstream")"
+    fi
+fi
 desktop="$root/usr/share/applications/org.kotebu.SpecialPack.desktop"
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
 icon="$(sed -n 's/^Icon=//p' "$desktop" 2>/dev/null || true)"
