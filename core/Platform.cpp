@@ -8,6 +8,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#define KOTEBU_LEAK_CHECK_AT_EXIT 1
+#endif
+
 namespace kotebu {
 
 namespace {
@@ -37,6 +42,12 @@ public:
     void exitNow(int code) override
     {
         std::fflush(nullptr);
+#ifdef KOTEBU_LEAK_CHECK_AT_EXIT
+        // _Exit skips the leak check the sanitizers make as a program
+        // returns from main, and the game always ends here: check first, so
+        // a leak fails the run (LeakSanitizer ends the process on a find).
+        __lsan_do_leak_check();
+#endif
         std::_Exit(code);
     }
 };
