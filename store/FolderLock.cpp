@@ -1,6 +1,7 @@
 #include "FolderLock.h"
 
 #include "GameState.h"
+#include "Ini.h"
 #include "Platform.h"
 #include "Settings.h"
 
@@ -13,7 +14,36 @@
 
 namespace kotebu {
 
+namespace {
+
+// Told now, not at Exit after a whole session: the player can still choose
+// another folder, or play knowing the day will not be kept.
+void askWhenTheDayCannotBeKept()
+{
+    const QString stateFile = iniFileName(settings::stateFile());
+    if (iniCanBeSaved(settings::stateFile()))
+        return;
+    MessageRequest question;
+    question.text = QStringLiteral("%1 を保存できないフォルダです。").arg(stateFile) + gameLineBreak()
+                    + QStringLiteral("このまま遊んでも、今日の冒険は保存されません。遊びますか？");
+    question.icon = MessageIcon::Warning;
+    question.buttons = MessageButtons::YesNo;
+    question.defaultButton = MessageResult::Yes;
+    if (messageBoxes().show(question) != MessageResult::Yes)
+        endProgram(0);
+}
+
+} // namespace
+
 FolderLock::FolderLock()
+{
+    takeLock();
+    // Only once no other copy plays here: the check makes and removes the
+    // file a save goes through, which another copy's save could be using.
+    askWhenTheDayCannotBeKept();
+}
+
+void FolderLock::takeLock()
 {
     const QByteArray lockName = QFile::encodeName(settings::stateFile() + QStringLiteral(".lock"));
     m_handle = ::open(lockName.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);

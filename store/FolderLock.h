@@ -5,10 +5,11 @@ namespace kotebu {
 // Keeps a second copy of the game out of the game folder (the working
 // directory) while this one runs: two copies would each save their own day
 // over the other's. A second start shows its message and ends the program
-// without touching either INI file. The lock is a kernel lock on
-// a lock file named after the state file, so a copy that crashed leaves nothing stuck. A
-// folder the lock file cannot be made in is played without it (its saves
-// fail with their own message).
+// without touching either INI file. The lock is a kernel lock on a lock file
+// named after the state file, so a copy that crashed leaves nothing stuck.
+//
+// A folder that cannot keep the day (a read-only one, say) is played without
+// the lock, once the player has been told so and chose to play on.
 class FolderLock {
 public:
     FolderLock();
@@ -17,6 +18,8 @@ public:
     FolderLock &operator=(const FolderLock &) = delete;
 
 private:
+    void takeLock();
+
     int m_handle = -1;
 };
 

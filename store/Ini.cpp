@@ -87,6 +87,12 @@ void WriteIni(const QString &base, const QString &section, const QString &key, i
     WriteIni(base, section, key, QString::number(value));
 }
 
+bool iniCanBeSaved(const QString &base)
+{
+    const QString path = findFileNoCase(iniFileName(base));
+    return path.isEmpty() || canReplaceFile(path, iniSwapName(base));
+}
+
 bool WriteIniKeys(const QString &base, const QString &section, const std::vector<std::pair<QString, QString>> &values)
 {
     OpenedIni ini = openIni(base);

@@ -32,6 +32,10 @@ std::optional<QString> ReadIni(const QString &base, const QString &section, cons
 void WriteIni(const QString &base, const QString &section, const QString &key, const QString &value);
 void WriteIni(const QString &base, const QString &section, const QString &key, int value);
 
+// Whether base's file could be saved now (its folder lets the temporary file
+// be made). A file that is not there has nothing to save yet: true.
+bool iniCanBeSaved(const QString &base);
+
 // Several keys of one section, each replaced exactly as its own WriteIni
 // would and in the order given, with the file saved to disk once: a durable
 // save costs a wait for the disk, and a save of several values should not pay

@@ -101,21 +101,46 @@ bool createFresh(QFile &file)
     return QFile::remove(file.fileName()) && file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
 }
 
+// The file a save replaces and the temporary file it goes through. A save
+// linked into another folder (a synced one, say) stays a link: the new bytes
+// go to the file it points at, and the temporary file sits beside that file
+// so the rename stays within one file system. Empty names for a link loop.
+struct SavePlaces {
+    QString target;
+    QString temporary;
+};
+
+SavePlaces savePlaces(const QString &linkOrTarget, const QString &temporaryName)
+{
+    if (!QFileInfo(linkOrTarget).isSymLink())
+        return {linkOrTarget, temporaryName};
+    const QString target = linkDestination(linkOrTarget);
+    if (target.isEmpty())
+        return {};
+    return {target, QFileInfo(target).absoluteDir().filePath(QFileInfo(temporaryName).fileName())};
+}
+
 } // namespace
+
+bool canReplaceFile(const QString &linkOrTarget, const QString &temporaryName)
+{
+    const SavePlaces places = savePlaces(linkOrTarget, temporaryName);
+    if (places.target.isEmpty())
+        return false;
+    QFile file(places.temporary);
+    if (!createFresh(file))
+        return false;
+    file.close();
+    return file.remove();
+}
 
 bool replaceFileWhole(const QString &linkOrTarget, const QString &temporaryName, QByteArrayView bytes)
 {
-    // A save linked into another folder (a synced one, say) stays a link: the
-    // new bytes go to the file it points at, and the temporary file sits
-    // beside that file so the rename stays within one file system.
-    QString target = linkOrTarget;
-    QString temporary = temporaryName;
-    if (QFileInfo(linkOrTarget).isSymLink()) {
-        target = linkDestination(linkOrTarget);
-        if (target.isEmpty())
-            return false;
-        temporary = QFileInfo(target).absoluteDir().filePath(QFileInfo(temporaryName).fileName());
-    }
+    const SavePlaces places = savePlaces(linkOrTarget, temporaryName);
+    const QString &target = places.target;
+    const QString &temporary = places.temporary;
+    if (target.isEmpty())
+        return false;
 
     QFile file(temporary);
     if (!createFresh(file))

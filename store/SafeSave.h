@@ -17,6 +17,11 @@ namespace kotebu {
 // permission bits stay.
 bool replaceFileWhole(const QString &target, const QString &temporary, QByteArrayView bytes);
 
+// Whether replaceFileWhole(linkOrTarget, temporary, ...) could make its
+// temporary file now: the one step a save needs the folder's leave for. Makes
+// the file and removes it again.
+bool canReplaceFile(const QString &linkOrTarget, const QString &temporary);
+
 // The message that a file could not be saved, then the end of the program.
 [[noreturn]] void reportNotSaved(const QString &fileName);
 

@@ -141,3 +141,28 @@ TEST(FolderLock, SecondCopyInTheFolderEndsAndAKilledCopyLeavesNoLock)
     EXPECT_NO_THROW(kotebu::FolderLock again);
     EXPECT_EQ(sandbox.boxes.asked.size(), 1u);
 }
+
+// A folder that cannot keep the day is told at start, not at Exit after a
+// whole session (here a folder sits where every save makes its file): Yes
+// plays on without the save, No ends before anything is played.
+TEST(FolderLock, AFolderThatCannotKeepTheDayIsToldAtStart)
+{
+    kotebu::test::Sandbox sandbox;
+    const QByteArray file = "[KoTeBu]\r\nKotebuYear=5\r\n";
+    sandbox.writeFile(QStringLiteral("KTBSP.INI"), file);
+    { const kotebu::FolderLock keeps; }
+    EXPECT_TRUE(sandbox.boxes.asked.empty()) << "a folder that keeps the day says nothing";
+
+    ASSERT_TRUE(QDir(sandbox.dir()).mkdir(QStringLiteral("KTBSP.$$$")));
+    sandbox.boxes.answers = {kotebu::MessageResult::Yes};
+    EXPECT_NO_THROW(kotebu::FolderLock playOn);
+    sandbox.boxes.answers = {kotebu::MessageResult::No};
+    EXPECT_THROW(kotebu::FolderLock ended, kotebu::ProgramEnded);
+
+    ASSERT_EQ(sandbox.boxes.asked.size(), 2u);
+    const kotebu::MessageRequest &told = sandbox.boxes.asked[0];
+    EXPECT_TRUE(told.text.startsWith(QStringLiteral("KTBSP.INI "))) << told.text.toStdString();
+    EXPECT_EQ(told.buttons, kotebu::MessageButtons::YesNo);
+    EXPECT_EQ(told.defaultButton, kotebu::MessageResult::Yes);
+    EXPECT_EQ(sandbox.readFile(QStringLiteral("KTBSP.INI")), file);
+}
