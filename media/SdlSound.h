@@ -85,6 +85,11 @@ public:
     // True while the output runs (for a device: open and playing).
     bool outputRunning() const { return m_running; }
     bool deviceOpen() const { return m_device != 0; }
+    // True while a device let go of is still closing on its own thread.
+    bool deviceClosing() const
+    {
+        return m_closing.valid() && m_closing.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+    }
     // True once the open theme has played to its end and its last notes have
     // died away (or when none is open).
     bool themeFinished() const;

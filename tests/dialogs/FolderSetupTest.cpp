@@ -5,7 +5,6 @@
 #include "Ini.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -260,10 +259,7 @@ TEST_F(FolderSetup, HopelessFolderTextsNeitherHangNorPass)
         QStringLiteral("/nonexistent/\u0001\u007f/"),
     };
     for (const QString &typed : hopeless) {
-        QElapsedTimer timer;
-        timer.start();
         box->setText(typed);
-        EXPECT_LT(timer.elapsed(), 2000) << typed.left(20).toStdString();
         EXPECT_TRUE(box->text().endsWith(sep));
         EXPECT_TRUE(box->text().startsWith(typed.left(100)));
         EXPECT_FALSE(button(form, "Command2")->isEnabled()) << typed.left(20).toStdString();
@@ -278,12 +274,8 @@ TEST_F(FolderSetup, CrowdedFolderIsCheckedPerKeystroke)
     sandbox.writeFile(QStringLiteral("crowded/hAgA.kB2"), {});
     writeSettings(QString(), crowded + sep);
     Form9 form;
-    QElapsedTimer timer;
-    timer.start();
-    text(form, "Text1")->setText(crowded); // no first boss: the whole folder is walked
-    // Generous: the timing program measures the real figure; this only
-    // catches a check that has become quadratic or hangs.
-    EXPECT_LT(timer.elapsed(), 1000);
+    // No first boss: the whole folder is walked (bench/folder_check times it).
+    text(form, "Text1")->setText(crowded);
     EXPECT_FALSE(button(form, "Command2")->isEnabled());
     sandbox.writeFile(QStringLiteral("crowded/manepu.KB2"), {});
     form.CkFd();

