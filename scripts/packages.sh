@@ -18,8 +18,9 @@ kotebu_test_packages+=(xvfb openbox x11-utils)
 # The screen-reader test on that desktop: a session bus, the accessibility
 # bus, a Python client of it, and Orca.
 kotebu_test_packages+=(dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 orca)
-# The pictures' check renders every picture again from its source.
-kotebu_test_packages+=(python3 librsvg2-bin imagemagick)
+# The pictures' check renders every picture again from its source, with the
+# fonts the pictures' words are set in.
+kotebu_test_packages+=(python3 librsvg2-bin imagemagick fontconfig)
 # The fuzz targets: clang with its libFuzzer and sanitizer runtimes. The
 # unversioned names follow each release's own clang (14 on Debian 12, 19 on
 # Debian 13).
