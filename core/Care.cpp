@@ -1,5 +1,7 @@
 #include "Care.h"
 
+#include <QCoreApplication>
+
 namespace kotebu {
 
 namespace {
@@ -20,28 +22,42 @@ constexpr CareTexts Texts[CareItemCount]{
     {u"ことぶは新聞を見た。情報力が１増えた。", u"ハルーネンは新聞を見た。情報力が１増えた。"},
 };
 
-// Applies the item's effect when its condition holds.
-bool apply(GameState &state, int item)
+// Why an item cannot be given now, in the game's words; none when it can.
+// A full attribute is the usual reason; training needs a point of charm to
+// give.
+const char *refusalOf(const GameState &state, int item)
 {
-    auto raise = [](Int16 &value) {
-        if (value >= AttributeCap)
-            return false;
-        value = saturated(value + 1);
-        return true;
-    };
     switch (item) {
-    case CareItem::Heart: return raise(state.Love);
+    case CareItem::Heart:
+        return state.Love >= AttributeCap ? QT_TRANSLATE_NOOP("Care", "愛情はもう上がらない。") : nullptr;
     case CareItem::Arm:
-        // Training costs her a point of charm, so it needs one to give.
-        if (state.Stamina >= AttributeCap || state.Charm <= 0)
-            return false;
-        state.Stamina = saturated(state.Stamina + 1);
+        if (state.Stamina >= AttributeCap)
+            return QT_TRANSLATE_NOOP("Care", "体力はもう上がらない。");
+        return state.Charm <= 0 ? QT_TRANSLATE_NOOP("Care", "魅力が足りないので、体力をつけられない。") : nullptr;
+    case CareItem::Ribbon:
+        return state.Charm >= AttributeCap ? QT_TRANSLATE_NOOP("Care", "魅力はもう上がらない。") : nullptr;
+    case CareItem::Book:
+        return state.Knowledge >= AttributeCap ? QT_TRANSLATE_NOOP("Care", "知識はもう上がらない。") : nullptr;
+    case CareItem::Television:
+        return state.Information >= AttributeCap ? QT_TRANSLATE_NOOP("Care", "情報力はもう上がらない。") : nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+void apply(GameState &state, int item)
+{
+    auto raise = [](Int16 &value) { value = saturated(value + 1); };
+    switch (item) {
+    case CareItem::Heart: raise(state.Love); break;
+    case CareItem::Arm:
+        raise(state.Stamina);
         state.Charm = saturated(state.Charm - 1);
-        return true;
-    case CareItem::Ribbon: return raise(state.Charm);
-    case CareItem::Book: return raise(state.Knowledge);
-    case CareItem::Television: return raise(state.Information);
-    default: return false;
+        break;
+    case CareItem::Ribbon: raise(state.Charm); break;
+    case CareItem::Book: raise(state.Knowledge); break;
+    case CareItem::Television: raise(state.Information); break;
+    default: break;
     }
 }
 
@@ -50,11 +66,18 @@ bool apply(GameState &state, int item)
 CareOutcome CareAction(GameState &state, int item)
 {
     CareOutcome outcome;
+    if (item < 0 || item >= CareItemCount)
+        return outcome;
     // Care is for the night only (or the night the game was loaded into).
-    if (state.LastPhase != Phase::Night || item < 0 || item >= CareItemCount)
+    if (state.LastPhase != Phase::Night) {
+        outcome.refusal = QCoreApplication::translate("Care", "道具は夜にしか使えない。");
         return outcome;
-    if (!apply(state, item))
+    }
+    if (const char *refusal = refusalOf(state, item)) {
+        outcome.refusal = QCoreApplication::translate("Care", refusal);
         return outcome;
+    }
+    apply(state, item);
     outcome.message = QString::fromUtf16(state.SecondGame ? Texts[item].second : Texts[item].first);
     outcome.hideItems = true;
     return outcome;

@@ -20,11 +20,13 @@ constexpr int CareItemCount = 5;
 struct CareOutcome {
     QString message;         // empty when nothing happened
     bool hideItems = false;  // a successful action hides the tray until the next night
+    QString refusal;         // why nothing happened, for a screen reader: the window shows no reason
 };
 
 // A care item dropped on the heroine. Acts only when LastPhase is the night;
 // any other item index or phase gives an empty outcome. The caller shows the
-// message (clearing Label2 when it is empty) and refreshes the status line.
+// message (clearing Label2 when it is empty) and refreshes the status line;
+// a refusal's reason is only spoken.
 CareOutcome CareAction(GameState &state, int item);
 
 } // namespace kotebu

@@ -4,6 +4,8 @@
 #include "DayClock.h"
 #include "Random.h"
 
+#include <QCoreApplication>
+
 namespace kotebu {
 
 namespace {
@@ -29,6 +31,7 @@ struct DayTexts {
     const char16_t *night;
     const char16_t *nightMother;
     const char16_t *namePrefix;
+    const char *birthday;
 };
 
 constexpr DayTexts FirstGameTexts{
@@ -40,6 +43,7 @@ constexpr DayTexts FirstGameTexts{
     u"夜になった。ことぶは、ぐーぐー寝ている。",
     u"ことぶの大きな愛情が娘のハルーネンにそそがれ、ことぶの魅力が増えた。",
     u"ことぶ　",
+    QT_TRANSLATE_NOOP("DayEvents", "ことぶは%1才になった。"),
 };
 
 constexpr DayTexts SecondGameTexts{
@@ -51,6 +55,7 @@ constexpr DayTexts SecondGameTexts{
     u"夜になった。ハルーネンは静かに、眠りについている。",
     u"ハルーネンの大きな愛情が娘のリックルにそそがれ、ハルーネンの魅力が増えた。",
     u"ハルーネン　",
+    QT_TRANSLATE_NOOP("DayEvents", "ハルーネンは%1才になった。"),
 };
 
 const DayTexts &textsFor(const GameState &state)
@@ -153,6 +158,10 @@ PhaseOutcome Night(GameState &state)
     }
     outcome.message = message;
     outcome.statusLine = StatusLine(state);
+    // The age on the title line moves on once in four nights: her birthday,
+    // which a sighted player sees there and a blind one is told.
+    if (state.Year > 0 && state.Year % 4 == 0)
+        outcome.spoken = QCoreApplication::translate("DayEvents", texts.birthday).arg(ageOf(state));
     return outcome;
 }
 

@@ -27,6 +27,7 @@ struct PhaseOutcome {
     std::optional<QString> titleLine;      // Label1
     std::optional<QString> message;        // Label2
     std::optional<QString> statusLine;     // Label3
+    std::optional<QString> spoken;         // said to a screen reader after the message, never shown
     bool pauseAfter = false;               // the boss was beaten: Wait(3) follows
 };
 

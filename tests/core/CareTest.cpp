@@ -40,7 +40,9 @@ TEST(Care, EachItemRaisesItsAttributeWithinTheLimits)
     for (Int16 phase : {Int16(0), Int16(2), Int16(3)}) {
         GameState state = loadedState();
         state.LastPhase = phase;
-        EXPECT_TRUE(CareAction(state, 0).message.isEmpty());
+        const CareOutcome outcome = CareAction(state, 0);
+        EXPECT_TRUE(outcome.message.isEmpty());
+        EXPECT_FALSE(outcome.refusal.isEmpty()) << "a refusal is told, if only to a screen reader";
         EXPECT_EQ(state.Love, 0);
     }
     for (const Row &row : rows) {
@@ -54,6 +56,15 @@ TEST(Care, EachItemRaisesItsAttributeWithinTheLimits)
             const char16_t *text = secondGame ? row.second : row.first;
             EXPECT_EQ(outcome.message, text ? QString::fromUtf16(text) : QString());
             EXPECT_EQ(outcome.hideItems, text != nullptr); // a refused item leaves the tray out
+            // A refused item has its reason, spoken though not shown.
+            const bool known = row.item >= 0 && row.item < CareItemCount;
+            EXPECT_EQ(outcome.refusal.isEmpty(), text != nullptr || !known) << "item " << row.item;
         }
     }
+    // The arm's two refusals say which of its conditions failed.
+    GameState noCharm = loadedState(), fullStamina = loadedState();
+    noCharm.Stamina = 2;
+    fullStamina.Stamina = 5;
+    fullStamina.Charm = 3;
+    EXPECT_NE(CareAction(noCharm, CareItem::Arm).refusal, CareAction(fullStamina, CareItem::Arm).refusal);
 }

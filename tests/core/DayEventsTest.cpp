@@ -141,6 +141,23 @@ TEST(Night, TitleLineMessageAndTheMothersBonus)
     }
 }
 
+// The night the title line's age moves on (once in four) is her birthday,
+// which a blind player is told; other nights, and the very first, say nothing.
+TEST(Night, HerBirthdayIsSpokenTheNightTheAgeMovesOn)
+{
+    for (Int16 year : {0, 1, 79, 81, 83}) {
+        GameState state = loadedState();
+        state.Year = year;
+        EXPECT_FALSE(Night(state).spoken) << "year " << year;
+    }
+    GameState first = loadedState();
+    first.Year = 80;
+    EXPECT_EQ(Night(first).spoken, QStringLiteral("ことぶは28才になった。"));
+    GameState second = loadedState(true);
+    second.Year = 4;
+    EXPECT_EQ(Night(second).spoken, QStringLiteral("ハルーネンは9才になった。"));
+}
+
 TEST(StatusLine, ShowsAttributesAndLifeEvents)
 {
     GameState state = loadedState();
