@@ -1,6 +1,7 @@
 #include "Form4.h"
 #include "ui_Form4.h"
 
+#include "Accessible.h"
 #include "Ending.h"
 #include "Forms.h"
 #include "GameState.h"
@@ -30,6 +31,13 @@ Form4::Form4(QWidget *parent)
     ui->Image1->setPixmap(pictures::heroine(state.SecondGame != 0, view.pose));
     ui->Image1->setAccessibleName(pictures::heroineDescription(state.SecondGame != 0, view.pose));
     ui->Label1->setText(displayText(view.text));
+    // The whole text, the score included, is read out as the window opens;
+    // Tab reaches it to hear it again before "完" ends the program.
+    ui->Label1->setFocusPolicy(Qt::TabFocus);
+    ui->Command1->setFocus(); // "完" keeps the focus it opens with
+    auto *spoken = new SpokenNote(this);
+    spoken->setObjectName(QStringLiteral("SpokenNote"));
+    spoken->say(view.text.simplified());
 
     // Only the finished mark is written: the heroine's values are left
     // behind, and the next start rebuilds the state file from the template.

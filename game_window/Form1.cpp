@@ -52,6 +52,12 @@ Form1::Form1(QWidget *parent)
     ui->Image3->installEventFilter(this);
     ui->Image1->installEventFilter(this);
 
+    // A screen reader's voice for what the window does not show.
+    m_spoken = new SpokenNote(ui->centralwidget);
+    m_spoken->setObjectName(QStringLiteral("SpokenNote"));
+    m_spoken->move(0, 0);
+    m_image1Keys = ui->Image1->accessibleDescription();
+
     ui->PoPM->setDefaultAction(ui->ChrSt);
     ui->PoPM->menuAction()->setVisible(false);
     ui->PoPM->actions().at(1)->setObjectName(QStringLiteral("Psec1"));
@@ -106,6 +112,21 @@ void Form1::apply(const PhaseOutcome &outcome)
         ui->Label2->announce(displayText(*outcome.message));
     if (outcome.statusLine)
         ui->Label3->setText(displayText(*outcome.statusLine));
+    if (outcome.titleLine || outcome.statusLine)
+        describeStatus();
+    if (outcome.spoken)
+        m_spoken->say(*outcome.spoken);
+}
+
+void Form1::describeStatus()
+{
+    // The two status lines as a screen reader speaks them when the heroine's
+    // picture has the focus, and again when they change while it has: what
+    // a sighted player reads beside the picture, then the picture's keys.
+    const QString status = (ui->Label1->text() + QLatin1Char(' ') + ui->Label3->text()).simplified();
+    const QString description = status.isEmpty() ? m_image1Keys : tr("%1。%2").arg(status, m_image1Keys);
+    if (ui->Image1->accessibleDescription() != description)
+        ui->Image1->setAccessibleDescription(description);
 }
 
 void Form1::ShowCareItems()
@@ -244,9 +265,13 @@ void Form1::careItemDropped(int item)
     const CareOutcome outcome = CareAction(state, item);
     if (outcome.hideItems)
         HideCareItems();
-    // A refused or misplaced drop empties the message area.
+    // A refused or misplaced drop empties the message area; the reason is
+    // only spoken, so a blind player can tell a refusal from a key that did
+    // nothing.
     ui->Label2->announce(displayText(outcome.message));
     ui->Label3->setText(displayText(StatusLine(state)));
+    describeStatus();
+    m_spoken->say(outcome.refusal);
 }
 
 void Form1::startCareDrag(int item)
@@ -318,10 +343,12 @@ bool Form1::handleImage1Event(QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonRelease: {
         auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::RightButton)
+        if (mouse->button() == Qt::RightButton) {
             // The menu's corner at the pointer; ChrSt is its default (bold)
             // item, not the one placed under the pointer.
+            letKeysReachDisabledEntries(ui->PoPM, false);
             ui->PoPM->popup(mouse->globalPosition().toPoint());
+        }
         return false;
     }
     case QEvent::MouseButtonDblClick:
@@ -356,11 +383,12 @@ void Form1::openPopupFromKeyboard()
 {
     if (ui->PoPM->isVisible())
         return;
-    // No pointer to open it at: it opens over the picture it belongs to, with
-    // its default item ready for Return when that item can be chosen.
+    // No pointer to open it at: it opens over the picture it belongs to,
+    // with its default item current, so a screen reader names it at once,
+    // greyed while it cannot be chosen (Return then does nothing).
+    letKeysReachDisabledEntries(ui->PoPM, true);
     ui->PoPM->popup(ui->Image1->mapToGlobal(ui->Image1->rect().center()));
-    if (ui->ChrSt->isEnabled())
-        ui->PoPM->setActiveAction(ui->ChrSt);
+    ui->PoPM->setActiveAction(ui->ChrSt);
 }
 
 bool Form1::handleCareItemEvent(int item, QEvent *event)
@@ -404,6 +432,8 @@ void Form1::holdDayClock(bool hold)
 {
     game().Paused = hold ? True : False;
     ui->Image3->setFrameShape(hold ? QFrame::Box : QFrame::NoFrame);
+    // The frame tells a sighted player; a blind one hears it.
+    m_spoken->say(hold ? tr("時間が止まった。") : tr("時間が動き出した。"));
 }
 
 bool Form1::handlePauseIconEvent(QEvent *event)

@@ -20,6 +20,8 @@ class Form1;
 
 namespace kotebu {
 
+class SpokenNote;
+
 // The window a game is played in: the heroine's picture, the three text
 // lines, the care-item tray, the pause icon, the menus and the day clock.
 // It only signals phases through NextPhase; the day loop runs them and
@@ -78,8 +80,12 @@ private:
     void openPopupFromKeyboard();
     // The pause icon held or let go, by a mouse button or a key.
     void holdDayClock(bool hold);
+    // The status lines into the heroine picture's description.
+    void describeStatus();
 
     std::unique_ptr<Ui::Form1> ui;
+    SpokenNote *m_spoken = nullptr;
+    QString m_image1Keys; // the heroine picture's keys, as a screen reader is told them
     std::array<QLabel *, 5> Image2{};
     std::array<QPixmap, 5> m_dragIcons;
     QTimer m_timer1;

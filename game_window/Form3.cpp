@@ -1,6 +1,7 @@
 #include "Form3.h"
 #include "ui_Form3.h"
 
+#include "Accessible.h"
 #include "EnemyBook.h"
 #include "Forms.h"
 
@@ -27,6 +28,13 @@ Form3::Form3(const QPixmap &monster, bool secondGame, int enemyIndex, QWidget *p
     ui->Image1->setAccessibleName(kotebu::enemyBookName(secondGame, enemyIndex));
     ui->Label2->setText(kotebu::displayText(kotebu::enemyBookName(secondGame, enemyIndex)));
     ui->Label1->setText(kotebu::displayText(kotebu::enemyBookDescription(secondGame, enemyIndex)));
+    // What the viewer shows is read out as it opens, after its title and
+    // its button, without a key to press.
+    auto *spoken = new SpokenNote(this);
+    spoken->setObjectName(QStringLiteral("SpokenNote"));
+    const QString name = kotebu::enemyBookName(secondGame, enemyIndex);
+    if (!name.isEmpty())
+        spoken->say(tr("%1。%2").arg(name, kotebu::enemyBookDescription(secondGame, enemyIndex)));
 
     connect(ui->Command1, &QPushButton::clicked, this, &QDialog::accept);
 }

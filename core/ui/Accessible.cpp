@@ -2,7 +2,12 @@
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -23,10 +28,75 @@ public:
     }
 };
 
+class SpokenNoteInterface final : public QAccessibleWidget {
+public:
+    explicit SpokenNoteInterface(QWidget *note) : QAccessibleWidget(note, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<const SpokenNote *>(widget())->lastSaid();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// Qt's own button reports a disabled button; this one reports an available
+// one greyed too, while it still takes the focus.
+class ReachableButtonInterface final : public QAccessibleWidget {
+public:
+    explicit ReachableButtonInterface(QWidget *button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto *button = static_cast<const ReachableButton *>(widget());
+        if (t == QAccessible::Name && button->accessibleName().isEmpty()) {
+            QString name = button->text();
+            return name.remove(QLatin1Char('&'));
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (!static_cast<const ReachableButton *>(widget())->isAvailable())
+            state.disabled = true;
+        return state;
+    }
+};
+
+// Disabled menu entries the keyboard may reach (and Qt may make current).
+class DisabledEntriesStyle final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returned) const override
+    {
+        if (hint == SH_Menu_AllowActiveAndDisabled)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+// A notification is read out when it is shown, so each new text shows it
+// anew. One whose window is not up yet is left alone: Qt shows it, with its
+// text of that moment, as the window comes up (sent now, a screen reader
+// would hear it empty, before the window, and then not again).
+void notify(QWidget *notification)
+{
+    if (!notification->window()->isVisible())
+        return;
+    QAccessibleEvent shown(notification, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
 QAccessibleInterface *gameWidgets(const QString &className, QObject *object)
 {
     if (className == QLatin1String("kotebu::AnnouncedLabel"))
         return new NotificationInterface(static_cast<QWidget *>(object));
+    if (className == QLatin1String("kotebu::SpokenNote"))
+        return new SpokenNoteInterface(static_cast<QWidget *>(object));
+    if (className == QLatin1String("kotebu::ReachableButton"))
+        return new ReachableButtonInterface(static_cast<QWidget *>(object));
     if (className == QLatin1String("kotebu::PictureBox") && static_cast<PictureBox *>(object)->isPressable())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Button);
     // A plain widget shown as a window of its own (the logo, the selector,
@@ -63,10 +133,89 @@ void AnnouncedLabel::announce(const QString &text)
     setText(text);
     if (text.isEmpty())
         return;
-    // A notification is read out when it is shown: each new text shows anew.
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    notify(this);
     emit announced(text);
+}
+
+SpokenNote::SpokenNote(QWidget *parent) : QWidget(parent)
+{
+    setFixedSize(1, 1);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void SpokenNote::say(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    m_lastSaid = text;
+    notify(this);
+    emit said(text);
+}
+
+void ReachableButton::setAvailable(bool available)
+{
+    if (available == m_available)
+        return;
+    // A dialog's Return presses its default button: not while it cannot be
+    // pressed, as with a disabled one.
+    if (!available) {
+        m_wasDefault = isDefault();
+        setDefault(false);
+    } else if (m_wasDefault) {
+        setDefault(true);
+    }
+    m_available = available;
+    update();
+    QAccessible::State changed;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+bool ReachableButton::event(QEvent *event)
+{
+    if (!m_available) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            return true;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Space || key == Qt::Key_Select || key == Qt::Key_Return || key == Qt::Key_Enter)
+                return true;
+            break;
+        }
+        case QEvent::Shortcut:
+            return true;
+        default:
+            break;
+        }
+    }
+    return QPushButton::event(event);
+}
+
+void ReachableButton::paintEvent(QPaintEvent *event)
+{
+    if (m_available) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.state &= ~(QStyle::State_Enabled | QStyle::State_MouseOver | QStyle::State_Sunken | QStyle::State_On);
+    option.palette.setCurrentColorGroup(QPalette::Disabled);
+    painter.drawControl(QStyle::CE_PushButton, option);
+}
+
+void letKeysReachDisabledEntries(QMenu *menu, bool fromKeyboard)
+{
+    static DisabledEntriesStyle *const style = new DisabledEntriesStyle;
+    menu->setStyle(fromKeyboard ? style : nullptr);
 }
 
 void installAccessibility()

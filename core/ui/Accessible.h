@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QLabel>
+#include <QPushButton>
 
 class QKeyEvent;
+class QMenu;
 
 namespace kotebu {
 
@@ -42,7 +44,8 @@ public:
 
     // Shows `text`, and has it spoken unless it is empty (an emptied line has
     // nothing to say). The same text set again is spoken again: each morning
-    // is news, even when its words are yesterday's.
+    // is news, even when its words are yesterday's. As with SpokenNote, in a
+    // window not up yet it is spoken as the window comes up.
     void announce(const QString &text);
 
 signals:
@@ -50,7 +53,58 @@ signals:
     void announced(const QString &text);
 };
 
-// Teaches the screen-reader side of Qt the two classes above. Call once
+// The window's own voice: says a short text to a screen reader (a refusal,
+// the clock held, what a dialog opens with) that the window does not show,
+// since what it shows is fixed. A pixel of its window that draws nothing; the
+// last text said stays its name.
+class SpokenNote : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SpokenNote(QWidget *parent = nullptr);
+
+    // Has `text` spoken; while the window is not up yet (a dialog being
+    // made, the game window before its first day) as the window comes up.
+    void say(const QString &text);
+    QString lastSaid() const { return m_lastSaid; }
+
+signals:
+    void said(const QString &text);
+
+private:
+    QString m_lastSaid;
+};
+
+// A push button that stays in reach of the keyboard while it cannot be
+// pressed: Tab still lands on it and a screen reader names it, greyed. It
+// looks and acts as a disabled button does (a press does nothing, it is drawn
+// greyed), where Qt's own disabled buttons take no focus at all, so a blind
+// player could never learn they are there. The owner checks isAvailable()
+// before acting on clicked(), which a dialog's Return may still send.
+class ReachableButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+
+    bool isAvailable() const { return m_available; }
+    void setAvailable(bool available);
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_available = true;
+    bool m_wasDefault = false;
+};
+
+// While `menu` is open from the keyboard, its disabled entries can be
+// arrowed to, so a screen reader names them, greyed, instead of skipping
+// them; opened with the mouse it is as ever.
+void letKeysReachDisabledEntries(QMenu *menu, bool fromKeyboard);
+
+// Teaches the screen-reader side of Qt the classes above. Call once
 // after the application exists and before any window is made.
 void installAccessibility();
 

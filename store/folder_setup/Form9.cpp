@@ -43,6 +43,8 @@ Form9::Form9(QWidget *parent)
     ui->Text1->setMaxLength(65535);
     ui->Text2->setMaxLength(65535);
 
+    // Not to be pressed until the folders are checked.
+    ui->Command2->setAvailable(false);
     connect(ui->Text1, &QLineEdit::textChanged, this, &Form9::CkFd);
     connect(ui->Text2, &QLineEdit::textChanged, this, &Form9::CkFd);
     connect(ui->Command1, &QPushButton::clicked, this, &Form9::cancelClicked);
@@ -68,8 +70,8 @@ void Form9::CkFd()
     putBack(ui->Text1, first);
     putBack(ui->Text2, second);
 
-    ui->Command2->setEnabled(holds(m_first, ui->Text1->text() + bossPicture(false))
-                             && holds(m_second, ui->Text2->text() + bossPicture(true)));
+    ui->Command2->setAvailable(holds(m_first, ui->Text1->text() + bossPicture(false))
+                               && holds(m_second, ui->Text2->text() + bossPicture(true)));
 }
 
 bool Form9::holds(Lookup &last, const QString &file)
@@ -90,6 +92,8 @@ bool Form9::holds(Lookup &last, const QString &file)
 
 void Form9::startClicked()
 {
+    if (!ui->Command2->isAvailable())
+        return;
     settings::setPictureFolders(ui->Text1->text(), ui->Text2->text());
     accept();
 }

@@ -1,3 +1,4 @@
+#include "Accessible.h"
 #include "Ending.h"
 #include "Fakes.h"
 #include "Form4.h"
@@ -61,6 +62,19 @@ TEST_P(Endings, MarkOnlyThisGameFinishedAsTheWindowLoads)
     EXPECT_EQ(label(form).contains(QStringLiteral("得点は120点でした。")), c.endingKind == 1);
     EXPECT_EQ(label(form).endsWith(QStringLiteral("\n残念でした。もう一度挑戦してください！")), c.endingKind != 1);
     EXPECT_TRUE(sandbox.exit.codes.empty());
+
+    // Heard whole as it opens, the score included, without a key; Tab
+    // reaches the text to hear it again before "完" ends the program.
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    auto *spoken = form.findChild<SpokenNote *>("SpokenNote");
+    for (int look = 0; look < 250 && spoken->lastSaid().isEmpty(); ++look)
+        QTest::qWait(20);
+    EXPECT_EQ(spoken->lastSaid(), label(form).simplified());
+    ASSERT_EQ(form.focusWidget(), form.findChild<QPushButton *>("Command1")) << "it opens on 完";
+    QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(form.focusWidget(), form.findChild<QLabel *>("Label1"));
 }
 
 INSTANTIATE_TEST_SUITE_P(, Endings,

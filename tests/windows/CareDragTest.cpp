@@ -1,5 +1,6 @@
 // Care items dragged with the mouse onto the heroine: real presses, moves and
 // releases through the window system's queue, on every platform.
+#include "Accessible.h"
 #include "Fakes.h"
 #include "Form1.h"
 #include "GameState.h"
@@ -11,6 +12,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 using namespace kotebu;
 
@@ -143,6 +146,9 @@ TEST_F(CareDragFixture, DayClockTicksDuringAHeldDragAndALateDropChangesNothing)
 // heroine by the same rule a drop follows, the night's and the morning's.
 TEST_F(CareDragFixture, KeysGiveTheFocusedItemAsADropWould)
 {
+    std::vector<QString> spoken;
+    QObject::connect(form.findChild<SpokenNote *>("SpokenNote"), &SpokenNote::said,
+                     [&](const QString &text) { spoken.push_back(text); });
     game().LastPhase = 1;
     game().Love = 2;
     label("Image2_0")->setFocus();
@@ -151,6 +157,10 @@ TEST_F(CareDragFixture, KeysGiveTheFocusedItemAsADropWould)
     EXPECT_EQ(label("Label2")->text(), "ことぶは花に水をやった。愛情が１増えた。");
     EXPECT_FALSE(label("Image2_0")->isVisible());
     EXPECT_EQ(form.focusWidget(), label("Image1")) << "the focus goes back to the heroine, not on to the pause icon";
+    // There the new figure is heard with the picture: its description holds
+    // the status lines as they now stand.
+    EXPECT_TRUE(label("Image1")->accessibleDescription().contains(QStringLiteral("愛情：3")));
+    EXPECT_TRUE(spoken.empty());
 
     form.ShowCareItems();
     game().LastPhase = 2; // morning: no care
@@ -161,4 +171,5 @@ TEST_F(CareDragFixture, KeysGiveTheFocusedItemAsADropWould)
     EXPECT_EQ(game().Charm, 1);
     EXPECT_TRUE(label("Label2")->text().isEmpty());
     EXPECT_TRUE(label("Image2_2")->isVisible());
+    EXPECT_EQ(spoken.size(), 1u) << "a refusal is heard, though the line only empties";
 }

@@ -1,3 +1,4 @@
+#include "Accessible.h"
 #include "EnemyBook.h"
 #include "Fakes.h"
 #include "Form1.h"
@@ -28,6 +29,7 @@ struct Seen {
     QSize pictureSize;
     QString pictureName;
     Int16 paused = 0;
+    QString spoken; // what a screen reader was told as the viewer opened
 };
 
 struct EnemyViewerFixture : ::testing::Test {
@@ -39,18 +41,24 @@ struct EnemyViewerFixture : ::testing::Test {
                                      const std::function<void(Form3 *)> &close)
     {
         std::optional<Seen> seen;
+        int looks = 0;
         QTimer poll;
         poll.setInterval(10);
         QObject::connect(&poll, &QTimer::timeout, [&] {
             auto *viewer = qobject_cast<Form3 *>(QApplication::activeModalWidget());
             if (!viewer || seen)
                 return;
+            // The viewer speaks once it is up; give it a few looks.
+            const QString spoken = viewer->findChild<SpokenNote *>("SpokenNote")->lastSaid();
+            if (spoken.isEmpty() && ++looks < 50)
+                return;
             seen = Seen{viewer->windowTitle(),
                         viewer->findChild<QLabel *>("Label2")->text(),
                         viewer->findChild<QLabel *>("Label1")->text(),
                         viewer->findChild<QLabel *>("Image1")->pixmap().size(),
                         viewer->findChild<QLabel *>("Image1")->accessibleName(),
-                        game().Paused};
+                        game().Paused,
+                        spoken};
             close(viewer);
         });
         // A viewer left open would hang the test; this gives up instead.
@@ -129,6 +137,9 @@ TEST_F(EnemyViewerFixture, ViewerShowsTheMonsterAndHoldsTheClockWhileOpen)
     EXPECT_EQ(seen->pictureName, seen->name) << "the picture is named for screen readers";
     EXPECT_FALSE(seen->name.isEmpty());
     EXPECT_FALSE(seen->description.isEmpty());
+    // Heard without a key: the name, then the description.
+    EXPECT_TRUE(seen->spoken.startsWith(seen->name)) << seen->spoken.toStdString();
+    EXPECT_TRUE(seen->spoken.endsWith(enemyBookDescription(true, 7))) << seen->spoken.toStdString();
     EXPECT_EQ(game().Paused, False);
 
     // The next tick after "Return" advances the day by one phase.

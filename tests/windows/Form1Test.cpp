@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSpontaneKeyEvent>
+#include <QStyle>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -111,9 +112,15 @@ TEST_P(PopupMenuTest, CharacterStatusIsEnabledOnlyAfterAFightWithFullInformation
         QTest::keyClick(image1, key, modifiers);
         ASSERT_TRUE(popup->isVisible()) << key;
         EXPECT_EQ(popup->pos(), image1->mapToGlobal(image1->rect().center()));
-        EXPECT_EQ(popup->activeAction(), row.enabled ? action("ChrSt") : nullptr);
+        // Current even when it cannot be chosen, so a screen reader names it
+        // greyed rather than the menu skipping it.
+        EXPECT_EQ(popup->activeAction(), action("ChrSt"));
         popup->hide();
     }
+    // Opened by the mouse again, the menu skips what cannot be chosen, as ever.
+    QTest::mouseRelease(image1, Qt::RightButton, {}, QPoint(20, 20));
+    EXPECT_FALSE(popup->style()->styleHint(QStyle::SH_Menu_AllowActiveAndDisabled, nullptr, popup));
+    popup->hide();
 }
 
 INSTANTIATE_TEST_SUITE_P(Conditions, PopupMenuTest,
@@ -127,6 +134,9 @@ TEST_F(Form1Fixture, PauseIconHoldsTheClockWhileAButtonOrKeyIsDown)
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     QLabel *image3 = control("Image3");
+    std::vector<QString> spoken;
+    QObject::connect(control<SpokenNote>("SpokenNote"), &SpokenNote::said,
+                     [&](const QString &text) { spoken.push_back(text); });
     QTest::mousePress(image3, Qt::LeftButton);
     EXPECT_EQ(game().Paused, True);
     EXPECT_EQ(image3->frameShape(), QFrame::Box);
@@ -136,6 +146,9 @@ TEST_F(Form1Fixture, PauseIconHoldsTheClockWhileAButtonOrKeyIsDown)
     QTest::mouseRelease(image3, Qt::LeftButton);
     EXPECT_EQ(game().Paused, False);
     EXPECT_EQ(image3->frameShape(), QFrame::NoFrame);
+    // What the frame shows is heard: held, then let go.
+    ASSERT_EQ(spoken.size(), 2u);
+    EXPECT_NE(spoken[0], spoken[1]);
     tickDayClock();
     EXPECT_EQ(game().NextPhase, 2);
 
@@ -346,7 +359,14 @@ TEST_F(Form1Fixture, ApplyShowsOnlyWhatTheOutcomeSets)
     first.titleLine = QStringLiteral("ことぶ 12才");
     first.message = QStringLiteral("一行目\n\r二行目");
     first.statusLine = QStringLiteral("体力 1");
+    first.spoken = QStringLiteral("ことぶは12才になった。");
+    std::vector<QString> spoken;
+    QObject::connect(control<SpokenNote>("SpokenNote"), &SpokenNote::said,
+                     [&](const QString &text) { spoken.push_back(text); });
     form.apply(first);
+    EXPECT_EQ(spoken, std::vector<QString>{"ことぶは12才になった。"});
+    // The status lines are heard with the heroine's picture, first.
+    EXPECT_TRUE(control("Image1")->accessibleDescription().startsWith("ことぶ 12才 体力 1"));
     EXPECT_FALSE(control("Image1")->pixmap().isNull());
     EXPECT_EQ(control("Image1")->accessibleName(), "よろこぶことぶ");
     EXPECT_FALSE(form.windowIcon().isNull());
