@@ -19,4 +19,8 @@ cmake --build "$build"
 
 # Every test's environment (headless platform, dummy audio, sanitizer
 # options) is set by tests/CMakeLists.txt, so ctest alone runs them the same.
-ctest --test-dir "$build" --output-on-failure -j 2
+# Four at a time on two cores: the longest tests spend most of their time
+# waiting on real time (the logo, sound played at its pace, a screen reader
+# reading), and none asserts how long anything takes, so a busy machine only
+# makes the run longer.
+ctest --test-dir "$build" --output-on-failure -j 4

@@ -21,12 +21,15 @@ its score.
 """
 
 import os
+import pty
 import re
 import shutil
 import signal
 import subprocess
 import sys
 import tempfile
+import termios
+import threading
 import time
 
 # A session bus of our own, started on the display on-x11.sh made: the
@@ -58,17 +61,15 @@ BOSS_MESSAGE_START = "まねっこぷぅが現れた！"
 # Roles of the things a sighted player sees as pictures or presses.
 PICTURE_ROLES = {"image", "push button", "frame"}
 
-# What Orca must have said, each a row: why, and a piece of the utterance.
-SPOKEN = [
-    ("her birthday on the night the game opens", "ことぶは28才になった。"),
-    ("the heart refused: her love is full", "愛情はもう上がらない。"),
-    ("the status with the new figure as the focus comes back to her", "28才 ／ 経験値 299 体力：3"),
-    ("the figure the book raised, in that status", "知識：5"),
-    ("the morning's message", MORNING_MESSAGE),
-    ("the monster's name in the viewer", "まねっこぷぅ。"),
-    ("the monster's description in the viewer", "最後の大ボス"),
-    ("the ending's score", "得点は"),
-]
+# What Orca must say, each a row: why, and a piece of the utterance. The
+# test waits for each before the game goes on, and finds all in the record.
+BIRTHDAY = ("her birthday on the night the game opens", "ことぶは28才になった。")
+REFUSAL = ("the heart refused: her love is full", "愛情はもう上がらない。")
+STATUS = ("the status with the new figure as the focus comes back to her", "28才 ／ 経験値 299 体力：3 愛情：5 情報力：5 知識：5")
+MORNING = ("the morning's message", MORNING_MESSAGE)
+VIEWER = ("the monster's name and description in the viewer", "まねっこぷぅ。この世界を物まねで")
+SCORE = ("the ending with its score", "点でした。")
+SPOKEN = [BIRTHDAY, REFUSAL, STATUS, MORNING, VIEWER, SCORE]
 
 KEY_TAB, KEY_RETURN, KEY_LEFT, KEY_ESCAPE, KEY_HOME = 0xFF09, 0xFF0D, 0xFF51, 0xFF1B, 0xFF50
 ALT_MASK = 1 << 3  # Mod1
@@ -135,10 +136,10 @@ def focused_named(window, name):
     return obj if obj is not None and obj.get_name() == name else None
 
 
-def notifications(window):
-    """What the window's notifications hold: the message line, and the note
-    a screen reader is told what the window does not show."""
-    return [obj.get_name() or "" for obj in descendants(window) if obj.get_role_name() == "notification"]
+def texts(window):
+    """The texts the window shows (its labels) and what its voice, a
+    notification, last said."""
+    return [obj.get_name() or "" for obj in descendants(window) if obj.get_role_name() in ("label", "notification")]
 
 
 def check_pictures_named(window, where):
@@ -163,14 +164,14 @@ def press_with_alt(keysym):
 
 def game_folder(root):
     """The shipped files, with a state file whose first game is 28, a point
-    short of the boss's level and with full information and love: six
-    seconds of night to give the book in."""
+    short of the boss's level and with full information and love, and a
+    night long enough to give the book in however slow the machine."""
     folder = os.path.join(root, "game")
     shutil.copytree(GAME_FILES, folder)
     with open(os.path.join(folder, "KTBSPST.INI"), encoding="utf-8", newline="") as template:
         text = template.read()
     first, rest = text.split("[KoTeBu2]", 1)
-    for key, value in (("Gaming", "ON"), ("TimeOfDay", "6000"), ("ICONIC", "OFF"), ("KotebuYear", "80"),
+    for key, value in (("Gaming", "ON"), ("TimeOfDay", "12000"), ("ICONIC", "OFF"), ("KotebuYear", "80"),
                        ("KotebuEx", "299"), ("Tairyoku", "3"), ("Chiryoku", "4"), ("Joho", "5"),
                        ("Aijo", "5"), ("Miryoku", "1")):
         first = re.sub(r"(?m)^%s=.*?\r?$" % key, "%s=%s\r" % (key, value), first)
@@ -186,35 +187,84 @@ def saved(folder, key):
     return found.group(1) if found else None
 
 
-def start_orca(root):
-    prefs = os.path.join(root, "orca")
-    os.makedirs(prefs)
-    log = os.path.join(root, "orca.log")
-    # No speech server here: Orca still decides every utterance and records
-    # it in its debug file, and it spawns no speech-dispatcher.
-    env = dict(os.environ, SPEECHD_ADDRESS="unix_socket:/nonexistent")
-    orca = subprocess.Popen(["orca", "--replace", "-u", prefs, "--debug-file", log], env=env,
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    wait_for("Orca on the accessibility bus", lambda: application(orca.pid), timeout=30)
-    return orca, log
+class Orca:
+    """Orca, its record followed as it writes it. Orca writes its debug
+    record through a buffer it flushes as it ends; given a terminal for the
+    record, it writes line by line, so the test can wait until Orca has
+    spoken a thing before the game goes on (a screen reader behind the game
+    reads what is there when it gets to it)."""
 
+    def __init__(self, root):
+        prefs = os.path.join(root, "orca")
+        os.makedirs(prefs)
+        self.lines = []
+        self._lock = threading.Lock()
+        master, terminal = pty.openpty()
+        attributes = termios.tcgetattr(terminal)
+        attributes[1] &= ~termios.OPOST  # lines as Orca writes them
+        termios.tcsetattr(terminal, termios.TCSANOW, attributes)
+        # No speech server here: Orca still decides every utterance and
+        # records it, and it spawns no speech-dispatcher.
+        env = dict(os.environ, SPEECHD_ADDRESS="unix_socket:/nonexistent")
+        self.process = subprocess.Popen(["orca", "--replace", "-u", prefs, "--debug-file", os.ttyname(terminal)],
+                                        env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Kept open here while Orca runs: a terminal with no side open but
+        # its master reads as an error, which would end the reading.
+        self._terminal = terminal
+        self._reader = threading.Thread(target=self._read, args=(master,), daemon=True)
+        self._reader.start()
+        wait_for("Orca on the accessibility bus", lambda: application(self.process.pid), timeout=60)
 
-def spoken(orca, log):
-    # Orca works through its queue of events a moment behind the game, and
-    # writes its record out as it ends.
-    time.sleep(1.5)
-    orca.send_signal(signal.SIGTERM)
-    try:
-        orca.wait(timeout=10)
-    except subprocess.TimeoutExpired:
-        orca.kill()
-        orca.wait()
-    with open(log, encoding="utf-8", errors="replace") as record:
-        return [line.strip() for line in record if "SPEECH OUTPUT:" in line]
+    # Each line of the record starts with the time; an utterance holding
+    # line breaks runs on over the lines that do not.
+    STAMP = re.compile(r"^\s*\d\d:\d\d:\d\d\.\d+ - ")
+
+    def _read(self, master):
+        pending = b""
+        continuing = False
+        while True:
+            try:
+                chunk = os.read(master, 65536)
+            except OSError:  # Orca has gone
+                break
+            if not chunk:
+                break
+            pending += chunk
+            *complete, pending = pending.split(b"\n")
+            with self._lock:
+                for raw in complete:
+                    line = raw.decode("utf-8", "replace").rstrip("\r")
+                    if continuing and not self.STAMP.match(line):
+                        self.lines[-1] += " " + line.strip()
+                        continue
+                    continuing = "SPEECH OUTPUT:" in line
+                    if continuing:
+                        self.lines.append(line.strip())
+        os.close(master)
+
+    def said(self):
+        with self._lock:
+            return list(self.lines)
+
+    def wait_spoken(self, why, words, timeout=60):
+        """Waits until Orca has spoken `words`; its lag is its own."""
+        wait_for("Orca to speak %s (%s)" % (why, words), lambda: any(words in line for line in self.said()),
+                 timeout=timeout)
+
+    def stop(self):
+        self.process.send_signal(signal.SIGTERM)
+        try:
+            self.process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+        os.close(self._terminal)
+        self._reader.join(timeout=5)
+        return self.said()
 
 
 def play(root):
-    orca, log = start_orca(root)
+    orca = Orca(root)
     folder = game_folder(root)
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", SDL_AUDIODRIVER="dummy")
     game = subprocess.Popen([PROGRAM], cwd=folder, env=env)
@@ -222,7 +272,7 @@ def play(root):
         app = wait_for("the game on the accessibility bus", lambda: application(game.pid))
 
         # The selector comes after the logo, the first game's picture ready.
-        selector = wait_for("the selector", lambda: active_window(app, "Ｓｅｌｅｃｔｅｒ"), timeout=30)
+        selector = wait_for("the selector", lambda: active_window(app, "Ｓｅｌｅｃｔｅｒ"), timeout=60)
         wait_for("the first game's picture focused", lambda: focused_named(selector, "ＫｏＴｅＢｕ ～ことぶ～"))
         check_pictures_named(selector, "selector")
         press(KEY_TAB)
@@ -236,38 +286,37 @@ def play(root):
         press(KEY_RETURN)
 
         window = wait_for("the game window at night",
-                          lambda: (lambda w: w if w and NIGHT_MESSAGE in notifications(w) else None)(
+                          lambda: (lambda w: w if w and NIGHT_MESSAGE in texts(w) else None)(
                               active_window(app, "ことぶ")))
         check_pictures_named(window, "game window")
-        time.sleep(1.5)  # the night's message and her birthday are read as the window opens
+        orca.wait_spoken(*BIRTHDAY)
         # The heart first: her love is full, so it is refused, and only
         # heard; then three along the tray to the book, which she takes.
         press(KEY_TAB)
         wait_for("Tab to the heart", lambda: focused_named(window, "ハート：愛情を上げる"))
         press(KEY_RETURN)
-        time.sleep(0.3)
+        orca.wait_spoken(*REFUSAL)
         for _ in range(3):
             press(KEY_TAB)
         wait_for("Tab to the book", lambda: focused_named(window, "本：知識を上げる"))
         press(KEY_RETURN)
-        wait_for("the book's message", lambda: BOOK_MESSAGE in notifications(window), timeout=5)
-        wait_for("the focus back on her picture", lambda: focused_named(window, "夜：眠る三日月と星"), timeout=5)
-        time.sleep(0.5)
+        wait_for("the book's message", lambda: BOOK_MESSAGE in texts(window))
+        wait_for("the focus back on her picture", lambda: focused_named(window, "夜：眠る三日月と星"))
+        orca.wait_spoken(*STATUS)
 
         # Game > Config holds the clock while open: Home puts the day at its
-        # shortest, Return is ＯＫ. The next phases come a second apart.
+        # shortest, Return is ＯＫ. From the next phase on, a second a phase.
         press_with_alt(ord("g"))
         press(ord("c"))
         settings = wait_for("the settings", lambda: active_window(app, "設定"))
         press(KEY_HOME)
-        time.sleep(0.3)
+        wait_for("the shortest day", lambda: any(obj.get_role_name() == "scroll bar" and obj.get_current_value() == 1
+                                                 for obj in descendants(settings)))
         press(KEY_RETURN)
         wait_for("the settings closed", lambda: active_window(app, "ことぶ"))
 
-        wait_for("the morning", lambda: MORNING_MESSAGE in notifications(window), timeout=15)
-        # Orca reads a notification's text from the game a moment after the
-        # event (Orca 48 queues events); give it that moment before more comes.
-        time.sleep(1.0)
+        wait_for("the morning", lambda: MORNING_MESSAGE in texts(window), timeout=60)
+        orca.wait_spoken(*MORNING)
 
         # Exit asks; No (Escape) plays on.
         press_with_alt(ord("g"))
@@ -276,31 +325,31 @@ def play(root):
         press(KEY_ESCAPE)
         wait_for("back in the game", lambda: active_window(app, "ことぶ"))
 
-        wait_for("the boss fight", lambda: any(text.startswith(BOSS_MESSAGE_START) for text in notifications(window)),
-                 timeout=15)
-        time.sleep(1.0)
-        # Return on her picture opens the enemy viewer after the fight.
+        wait_for("the boss fight", lambda: any(text.startswith(BOSS_MESSAGE_START) for text in texts(window)),
+                 timeout=60)
+        # Return on her picture opens the enemy viewer after the fight; it
+        # speaks as it opens, and Return closes it.
         press(KEY_RETURN)
-        viewer = wait_for("the enemy viewer", lambda: active_window(app, "敵データ"))
-        time.sleep(1.5)  # it speaks as it opens: Orca's moment to read it
+        wait_for("the enemy viewer", lambda: active_window(app, "敵データ"))
+        orca.wait_spoken(*VIEWER)
         press(KEY_RETURN)
-        wait_for("the viewer closed", lambda: active_window(app, "ことぶ"))
 
-        ending = wait_for("the ending", lambda: active_window(app, "おわり"), timeout=20)
-        time.sleep(1.5)
-        # Tab reaches the text to hear it again; Shift+Tab is 完 once more.
+        ending = wait_for("the ending", lambda: active_window(app, "おわり"), timeout=60)
+        orca.wait_spoken(*SCORE)
+        # Tab reaches the text to hear it again; Return is 完 from there too.
         press(KEY_TAB)
-        wait_for("Tab to the ending's text", lambda: (lambda f: f and "得点は" in f.get_name())(focused(ending)))
-        time.sleep(0.5)
+        wait_for("Tab to the ending's text", lambda: (lambda f: f and "点でした。" in f.get_name())(focused(ending)))
+        wait_for("Orca to speak the ending's text again",
+                 lambda: sum(SCORE[1] in line for line in orca.said()) >= 2, timeout=60)
         press(KEY_RETURN)
-        status = game.wait(timeout=20)
+        status = game.wait(timeout=60)
         if status != 0:
             raise Failure("the game ended with status %d after 完" % status)
     finally:
         if game.poll() is None:
             game.kill()
             game.wait()
-        said = spoken(orca, log)
+        said = orca.stop()
 
     if os.environ.get("KOTEBU_SHOW_SPEECH"):
         print("Orca said:\n  " + "\n  ".join(said))

@@ -17,9 +17,19 @@ need xwininfo x11-utils
 work="$(mktemp -d)"
 xvfb_pid=""
 wm_pid=""
+# A server picks a free display itself as it starts; two at once (ctest runs
+# X tests side by side), or one starting while another goes, can take the
+# same number, and one then listens on half its sockets. So servers start
+# and stop one at a time, under a lock all of this machine's runs share.
+x_lock() { exec 9>"${TMPDIR:-/tmp}/kotebu-x11-start.lock"; flock 9; }
+x_unlock() { flock -u 9; exec 9>&-; }
 cleanup() {
     [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    if [ -n "$xvfb_pid" ]; then
+        x_lock
+        kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+        x_unlock
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -27,18 +37,32 @@ trap 'exit 130' INT TERM HUP
 
 export XDG_RUNTIME_DIR="$work" HOME="$work"
 chmod 700 "$work"
-# The server picks a free display itself and writes its number when ready.
-mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-if ! read -r -t 10 number <"$work/display"; then
+# A display number no other server holds (by its lock file or its socket),
+# the server ready once it answers.
+x_lock
+for number in $(seq 20 99); do
+    [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
+    # -noreset: a server whose last client leaves starts over, and a client
+    # connecting meanwhile (openbox after the probe below) is turned away.
+    Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp -noreset 2>"$work/xvfb.log" 9>&- &
+    xvfb_pid=$!
+    for _ in $(seq 200); do
+        xprop -display ":$number" -root >/dev/null 2>&1 && break
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    xprop -display ":$number" -root >/dev/null 2>&1 && break
+    kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=""
+done
+if [ -z "$xvfb_pid" ]; then
     echo "Xvfb did not start:" >&2
     cat "$work/xvfb.log" >&2 || true
     exit 1
 fi
 export DISPLAY=":$number"
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
+openbox --sm-disable >"$work/openbox.log" 2>&1 9>&- &
 wm_pid=$!
 # openbox is ready once it names itself on the root window.
 for _ in $(seq 100); do
@@ -51,6 +75,8 @@ if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; the
     cat "$work/openbox.log" >&2 || true
     exit 1
 fi
+
+x_unlock
 
 export QT_QPA_PLATFORM=xcb
 # libxkbcommon-x11 copies the keyboard's atom names with strndup from

@@ -346,10 +346,12 @@ TEST_F(Form1Fixture, CloseByThePlayerAsksAndNoKeepsTheWindow)
 
 TEST_F(Form1Fixture, ApplyShowsOnlyWhatTheOutcomeSets)
 {
-    // The message line is what a screen reader speaks as the day goes on.
+    // The message line is what a screen reader speaks as the day goes on,
+    // through the window's voice, a notification.
     auto *message = control<AnnouncedLabel>("Label2");
     ASSERT_TRUE(message);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(message)->role(), QAccessible::Notification);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(control<SpokenNote>("SpokenNote"))->role(),
+              QAccessible::Notification);
     std::vector<QString> announced;
     QObject::connect(message, &AnnouncedLabel::announced, [&](const QString &text) { announced.push_back(text); });
 
@@ -364,7 +366,7 @@ TEST_F(Form1Fixture, ApplyShowsOnlyWhatTheOutcomeSets)
     QObject::connect(control<SpokenNote>("SpokenNote"), &SpokenNote::said,
                      [&](const QString &text) { spoken.push_back(text); });
     form.apply(first);
-    EXPECT_EQ(spoken, std::vector<QString>{"ことぶは12才になった。"});
+    EXPECT_EQ(spoken, (std::vector<QString>{"一行目\n二行目", "ことぶは12才になった。"}));
     // The status lines are heard with the heroine's picture, first.
     EXPECT_TRUE(control("Image1")->accessibleDescription().startsWith("ことぶ 12才 体力 1"));
     EXPECT_FALSE(control("Image1")->pixmap().isNull());
