@@ -35,9 +35,7 @@ Form4::Form4(QWidget *parent)
     // Tab reaches it to hear it again before "完" ends the program.
     ui->Label1->setFocusPolicy(Qt::TabFocus);
     ui->Command1->setFocus(); // "完" keeps the focus it opens with
-    auto *spoken = new SpokenNote(this);
-    spoken->setObjectName(QStringLiteral("SpokenNote"));
-    spoken->say(view.text.simplified());
+    SpokenNote::of(this)->say(view.text.simplified());
 
     // Only the finished mark is written: the heroine's values are left
     // behind, and the next start rebuilds the state file from the template.

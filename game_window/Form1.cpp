@@ -53,9 +53,7 @@ Form1::Form1(QWidget *parent)
     ui->Image1->installEventFilter(this);
 
     // A screen reader's voice for what the window does not show.
-    m_spoken = new SpokenNote(ui->centralwidget);
-    m_spoken->setObjectName(QStringLiteral("SpokenNote"));
-    m_spoken->move(0, 0);
+    m_spoken = SpokenNote::of(this);
     m_image1Keys = ui->Image1->accessibleDescription();
 
     ui->PoPM->setDefaultAction(ui->ChrSt);

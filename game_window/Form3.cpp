@@ -30,11 +30,9 @@ Form3::Form3(const QPixmap &monster, bool secondGame, int enemyIndex, QWidget *p
     ui->Label1->setText(kotebu::displayText(kotebu::enemyBookDescription(secondGame, enemyIndex)));
     // What the viewer shows is read out as it opens, after its title and
     // its button, without a key to press.
-    auto *spoken = new SpokenNote(this);
-    spoken->setObjectName(QStringLiteral("SpokenNote"));
     const QString name = kotebu::enemyBookName(secondGame, enemyIndex);
     if (!name.isEmpty())
-        spoken->say(tr("%1。%2").arg(name, kotebu::enemyBookDescription(secondGame, enemyIndex)));
+        SpokenNote::of(this)->say(tr("%1。%2").arg(name, kotebu::enemyBookDescription(secondGame, enemyIndex)));
 
     connect(ui->Command1, &QPushButton::clicked, this, &QDialog::accept);
 }

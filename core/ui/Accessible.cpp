@@ -15,19 +15,6 @@ namespace kotebu {
 
 namespace {
 
-class NotificationInterface final : public QAccessibleWidget {
-public:
-    explicit NotificationInterface(QWidget *label) : QAccessibleWidget(label, QAccessible::Notification) {}
-
-    QString text(QAccessible::Text t) const override
-    {
-        // What is spoken is what the line says now.
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<const QLabel *>(widget())->text();
-        return QAccessibleWidget::text(t);
-    }
-};
-
 class SpokenNoteInterface final : public QAccessibleWidget {
 public:
     explicit SpokenNoteInterface(QWidget *note) : QAccessibleWidget(note, QAccessible::Notification) {}
@@ -77,22 +64,14 @@ public:
     }
 };
 
-// A notification is read out when it is shown, so each new text shows it
-// anew. One whose window is not up yet is left alone: Qt shows it, with its
-// text of that moment, as the window comes up (sent now, a screen reader
-// would hear it empty, before the window, and then not again).
-void notify(QWidget *notification)
-{
-    if (!notification->window()->isVisible())
-        return;
-    QAccessibleEvent shown(notification, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
-}
+// How long a screen reader is given to take in a window that has just come
+// up, its title and its focus, before the window's voice speaks (measured
+// with Orca 43: a notification sent at once may be heard before the window,
+// or dropped).
+constexpr int ScreenReaderCatchUpMs = 300;
 
 QAccessibleInterface *gameWidgets(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("kotebu::AnnouncedLabel"))
-        return new NotificationInterface(static_cast<QWidget *>(object));
     if (className == QLatin1String("kotebu::SpokenNote"))
         return new SpokenNoteInterface(static_cast<QWidget *>(object));
     if (className == QLatin1String("kotebu::ReachableButton"))
@@ -133,24 +112,59 @@ void AnnouncedLabel::announce(const QString &text)
     setText(text);
     if (text.isEmpty())
         return;
-    notify(this);
+    SpokenNote::of(window())->say(text);
     emit announced(text);
 }
 
-SpokenNote::SpokenNote(QWidget *parent) : QWidget(parent)
+SpokenNote *SpokenNote::of(QWidget *window)
 {
+    window = window->window();
+    if (auto *note = window->findChild<SpokenNote *>(QStringLiteral("SpokenNote"), Qt::FindDirectChildrenOnly))
+        return note;
+    return new SpokenNote(window);
+}
+
+SpokenNote::SpokenNote(QWidget *window) : QWidget(window)
+{
+    setObjectName(QStringLiteral("SpokenNote"));
     setFixedSize(1, 1);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
+    window->installEventFilter(this);
 }
 
 void SpokenNote::say(const QString &text)
 {
     if (text.isEmpty())
         return;
-    m_lastSaid = text;
-    notify(this);
     emit said(text);
+    if (window()->isVisible() && m_waiting.isEmpty()) {
+        m_lastSaid = text;
+        // A notification is read out as it appears: each new text appears anew.
+        QAccessibleEvent shown(this, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+        return;
+    }
+    // Out of sight until it has something to say to a window that is up.
+    hide();
+    m_waiting.append(text);
+}
+
+bool SpokenNote::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && !m_waiting.isEmpty())
+        QTimer::singleShot(ScreenReaderCatchUpMs, this, &SpokenNote::speakWaiting);
+    return QWidget::eventFilter(watched, event);
+}
+
+void SpokenNote::speakWaiting()
+{
+    if (m_waiting.isEmpty())
+        return;
+    m_lastSaid = m_waiting.join(QLatin1Char(' '));
+    m_waiting.clear();
+    // Appearing, it is read out (Qt tells screen readers as it shows).
+    show();
 }
 
 void ReachableButton::setAvailable(bool available)

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 
 class QKeyEvent;
 class QMenu;
@@ -33,9 +34,44 @@ private:
     bool m_pressable = false;
 };
 
-// A line of text a screen reader speaks each time the game puts a text on it,
-// without taking the focus from where the player is. Screen readers skip a
-// plain label's changes, so it is a notification to them.
+// A window's voice to a screen reader: says what the window does not show,
+// since what it shows is fixed (a refusal, the clock held, what a dialog
+// opens with), and the lines the window does show as they change (the day's
+// messages). It is a notification, which a screen reader reads out when it
+// appears without moving the focus; a pixel of the window that draws nothing,
+// named by the last text said.
+//
+// Said while the window is not up yet (a dialog being made, the game window
+// before its first day), the texts wait, together, for the window to come up
+// and for the screen reader to take it in: sent earlier they go nowhere a
+// screen reader hears (Orca reads them empty, before the window, or not at
+// all on a busy machine).
+class SpokenNote : public QWidget {
+    Q_OBJECT
+
+public:
+    // The voice of `window` (made on first use).
+    static SpokenNote *of(QWidget *window);
+
+    void say(const QString &text);
+    QString lastSaid() const { return m_lastSaid; }
+
+signals:
+    void said(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    explicit SpokenNote(QWidget *window);
+    void speakWaiting();
+
+    QString m_lastSaid;
+    QStringList m_waiting;
+};
+
+// A line of text a screen reader hears each time the game puts a text on it,
+// through its window's voice, without the focus moving.
 class AnnouncedLabel : public QLabel {
     Q_OBJECT
 
@@ -44,35 +80,12 @@ public:
 
     // Shows `text`, and has it spoken unless it is empty (an emptied line has
     // nothing to say). The same text set again is spoken again: each morning
-    // is news, even when its words are yesterday's. As with SpokenNote, in a
-    // window not up yet it is spoken as the window comes up.
+    // is news, even when its words are yesterday's.
     void announce(const QString &text);
 
 signals:
     // A text went out to be spoken.
     void announced(const QString &text);
-};
-
-// The window's own voice: says a short text to a screen reader (a refusal,
-// the clock held, what a dialog opens with) that the window does not show,
-// since what it shows is fixed. A pixel of its window that draws nothing; the
-// last text said stays its name.
-class SpokenNote : public QWidget {
-    Q_OBJECT
-
-public:
-    explicit SpokenNote(QWidget *parent = nullptr);
-
-    // Has `text` spoken; while the window is not up yet (a dialog being
-    // made, the game window before its first day) as the window comes up.
-    void say(const QString &text);
-    QString lastSaid() const { return m_lastSaid; }
-
-signals:
-    void said(const QString &text);
-
-private:
-    QString m_lastSaid;
 };
 
 // A push button that stays in reach of the keyboard while it cannot be
