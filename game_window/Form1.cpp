@@ -261,14 +261,16 @@ void Form1::careItemDropped(int item)
 {
     GameState &state = game();
     const CareOutcome outcome = CareAction(state, item);
+    // The new figures are in place before the focus goes back to the
+    // heroine's picture, so a screen reader reads them with it.
+    ui->Label3->setText(displayText(StatusLine(state)));
+    describeStatus();
     if (outcome.hideItems)
         HideCareItems();
     // A refused or misplaced drop empties the message area; the reason is
     // only spoken, so a blind player can tell a refusal from a key that did
     // nothing.
     ui->Label2->announce(displayText(outcome.message));
-    ui->Label3->setText(displayText(StatusLine(state)));
-    describeStatus();
     m_spoken->say(outcome.refusal);
 }
 

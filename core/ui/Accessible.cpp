@@ -139,7 +139,7 @@ void SpokenNote::say(const QString &text)
         return;
     emit said(text);
     if (window()->isVisible() && m_waiting.isEmpty()) {
-        m_lastSaid = text;
+        setLastSaid(text);
         // A notification is read out as it appears: each new text appears anew.
         QAccessibleEvent shown(this, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&shown);
@@ -148,6 +148,15 @@ void SpokenNote::say(const QString &text)
     // Out of sight until it has something to say to a window that is up.
     hide();
     m_waiting.append(text);
+}
+
+void SpokenNote::setLastSaid(const QString &text)
+{
+    m_lastSaid = text;
+    // Screen readers that keep the names they have read (Orca 48 does) are
+    // told the new one before it is shown; else they read out the old.
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
 }
 
 bool SpokenNote::eventFilter(QObject *watched, QEvent *event)
@@ -161,7 +170,7 @@ void SpokenNote::speakWaiting()
 {
     if (m_waiting.isEmpty())
         return;
-    m_lastSaid = m_waiting.join(QLatin1Char(' '));
+    setLastSaid(m_waiting.join(QLatin1Char(' ')));
     m_waiting.clear();
     // Appearing, it is read out (Qt tells screen readers as it shows).
     show();

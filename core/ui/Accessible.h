@@ -64,6 +64,7 @@ protected:
 
 private:
     explicit SpokenNote(QWidget *window);
+    void setLastSaid(const QString &text);
     void speakWaiting();
 
     QString m_lastSaid;
