@@ -5,7 +5,8 @@ listening:
 
     on-x11.sh play_by_keys.py PROGRAM GAME_FILES
 
-(KOTEBU_SHOW_SPEECH=1 prints all Orca said.)
+(KOTEBU_SHOW_SPEECH=1 prints all Orca said, KOTEBU_ORCA_RECORD=FILE keeps
+Orca's whole record.)
 
 The heroine is 28 with the information to read the enemy book: the first
 adventure is the boss, beaten for certain. Chooses the game in the
@@ -222,6 +223,8 @@ class Orca:
     def _read(self, master):
         pending = b""
         continuing = False
+        record = os.environ.get("KOTEBU_ORCA_RECORD")  # Orca's whole record, to look into
+        whole = open(record, "wb") if record else None
         while True:
             try:
                 chunk = os.read(master, 65536)
@@ -229,6 +232,8 @@ class Orca:
                 break
             if not chunk:
                 break
+            if whole:
+                whole.write(chunk)
             pending += chunk
             *complete, pending = pending.split(b"\n")
             with self._lock:
@@ -240,6 +245,8 @@ class Orca:
                     continuing = "SPEECH OUTPUT:" in line
                     if continuing:
                         self.lines.append(line.strip())
+        if whole:
+            whole.close()
         os.close(master)
 
     def said(self):
@@ -248,8 +255,11 @@ class Orca:
 
     def wait_spoken(self, why, words, timeout=60):
         """Waits until Orca has spoken `words`; its lag is its own."""
-        wait_for("Orca to speak %s (%s)" % (why, words), lambda: any(words in line for line in self.said()),
-                 timeout=timeout)
+        try:
+            wait_for("Orca to speak %s (%s)" % (why, words), lambda: any(words in line for line in self.said()),
+                     timeout=timeout)
+        except Failure as failure:
+            raise Failure("%s; Orca's last words:\n  %s" % (failure, "\n  ".join(self.said()[-25:])))
 
     def stop(self):
         self.process.send_signal(signal.SIGTERM)
@@ -290,6 +300,10 @@ def play(root):
                               active_window(app, "ことぶ")))
         check_pictures_named(window, "game window")
         orca.wait_spoken(*BIRTHDAY)
+        # Orca 48 keeps the descriptions it has read for up to two seconds: a
+        # player's pause, so the status read as the focus comes back to her
+        # picture is the new one, not the one read as the window opened.
+        time.sleep(2.5)
         # The heart first: her love is full, so it is refused, and only
         # heard; then three along the tray to the book, which she takes.
         press(KEY_TAB)
