@@ -68,7 +68,11 @@ def rows(gen_dir):
             continue
         path = os.path.join(src_dir, file)
         width, height = svg_size(path)
-        yield path, "pictures/%s.png" % name, width, height, True, name in HAND_DRAWN_SEE_THROUGH
+        # NAME.LANGUAGE.svg is the picture with its words in that language:
+        # pictures/LANGUAGE/NAME.png, which the game shows in that language.
+        name, _, language = name.partition(".")
+        output = "pictures/%s/%s.png" % (language, name) if language else "pictures/%s.png" % name
+        yield path, output, width, height, True, name in HAND_DRAWN_SEE_THROUGH
     for gen in GENERATORS:
         for name, picture in sorted(gen.pictures().items()):
             # (width, height, shapes) or, drawn at a larger scale, (width, height, shapes, view w, view h)

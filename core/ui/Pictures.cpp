@@ -2,10 +2,12 @@
 
 #include "FileNames.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
+#include <QLocale>
 
 namespace kotebu {
 
@@ -18,7 +20,12 @@ namespace {
 // and pointer at the picture's size in points.
 QPixmap resource(const QString &name)
 {
-    const QString path = QStringLiteral(":/pictures/") + name;
+    // A picture with words in it comes in the game's language where it is
+    // drawn in it: pictures/<language>/<name>.
+    QString path = QStringLiteral(":/pictures/") + name;
+    const QString translated = QStringLiteral(":/pictures/%1/%2").arg(QLocale().name().section(QLatin1Char('_'), 0, 0), name);
+    if (QFile::exists(translated + QStringLiteral(".png")))
+        path = translated;
     if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0) {
         QPixmap twice(path + QStringLiteral("@2x.png"));
         if (!twice.isNull()) {
@@ -46,29 +53,25 @@ QPixmap dayIcon(DayIcon icon)
 
 QString heroineDescription(bool secondGame, HeroinePose pose)
 {
-    const QString name = secondGame ? QStringLiteral("ハルーネン") : QStringLiteral("ことぶ");
-    switch (pose) {
-    case HeroinePose::Ordinary:
-        return (secondGame ? QStringLiteral("朝の野原で手を振る") : QStringLiteral("朝の野原を行く")) + name;
-    case HeroinePose::Event:
-        return QStringLiteral("よろこぶ") + name;
-    case HeroinePose::Defeat:
-        return QStringLiteral("傷ついて泣く") + name;
-    case HeroinePose::Illness:
-        return QStringLiteral("病気で寝ている") + name;
-    }
-    return name;
+    // By pose, the first game's then the second's.
+    static const char *const Descriptions[][2] = {
+        {QT_TRANSLATE_NOOP("Pictures", "朝の野原を行くことぶ"), QT_TRANSLATE_NOOP("Pictures", "朝の野原で手を振るハルーネン")},
+        {QT_TRANSLATE_NOOP("Pictures", "よろこぶことぶ"), QT_TRANSLATE_NOOP("Pictures", "よろこぶハルーネン")},
+        {QT_TRANSLATE_NOOP("Pictures", "傷ついて泣くことぶ"), QT_TRANSLATE_NOOP("Pictures", "傷ついて泣くハルーネン")},
+        {QT_TRANSLATE_NOOP("Pictures", "病気で寝ていることぶ"), QT_TRANSLATE_NOOP("Pictures", "病気で寝ているハルーネン")},
+    };
+    return QCoreApplication::translate("Pictures", Descriptions[static_cast<int>(pose)][secondGame ? 1 : 0]);
 }
 
 QString dayIconDescription(DayIcon icon)
 {
     switch (icon) {
     case DayIcon::Morning:
-        return QStringLiteral("朝：笑う太陽");
+        return QCoreApplication::translate("Pictures", "朝：笑う太陽");
     case DayIcon::Night:
-        return QStringLiteral("夜：眠る三日月と星");
+        return QCoreApplication::translate("Pictures", "夜：眠る三日月と星");
     case DayIcon::Illness:
-        return QStringLiteral("病気：氷のうと体温計");
+        return QCoreApplication::translate("Pictures", "病気：氷のうと体温計");
     }
     return QString();
 }
