@@ -2,6 +2,7 @@
 #include "FolderLock.h"
 #include "Form1.h"
 #include "Forms.h"
+#include "Language.h"
 #include "Main.h"
 #include "Pictures.h"
 #include "SessionEnd.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
@@ -23,6 +25,8 @@ int main(int argc, char *argv[])
     // The game ends only through its own Exit or ending window; a window
     // hiding between two steps of the start-up must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The desktop's language, chosen once, before any window or text is made.
+    kotebu::installTranslations(QLocale::system().uiLanguages());
     kotebu::installWidgetPlatform();
     kotebu::installJapaneseFonts();
     kotebu::installAccessibility();

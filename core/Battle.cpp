@@ -2,6 +2,8 @@
 
 #include "Random.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -20,28 +22,35 @@ int pick(float draw, int n)
     return std::clamp(static_cast<int>(std::floor(static_cast<double>(draw) * n)), 0, n - 1);
 }
 
+// Each game's texts, in the source language, Japanese; the translations
+// are looked up where they are shown.
 struct BattleTexts {
-    const char16_t *fought;
-    const char16_t *won;
-    const char16_t *lost;
-    const char16_t *food;
+    const char *fought;
+    const char *won;  // %1 the experience gained
+    const char *lost;
+    const char *food;
 };
 
+// "Fought" and the win or the loss share a line, with nothing between them.
 constexpr BattleTexts FirstGameTexts{
-    u"ことぶは闘った。",
-    u"ことぶは勝った！経験値",
-    u"ことぶは負けた！ことぶは傷を負った。",
-    u"敵はパイとコーヒーを置いていった。体力が１アップした！",
+    //: The fight's result follows on the same line with nothing between:
+    //: a translation ends with the space its language wants there.
+    QT_TRANSLATE_NOOP("Battle", "ことぶは闘った。"),
+    QT_TRANSLATE_NOOP("Battle", "ことぶは勝った！経験値%1を得た。"),
+    QT_TRANSLATE_NOOP("Battle", "ことぶは負けた！ことぶは傷を負った。"),
+    QT_TRANSLATE_NOOP("Battle", "敵はパイとコーヒーを置いていった。体力が１アップした！"),
 };
 
 constexpr BattleTexts SecondGameTexts{
-    u"ハルーネンは闘った。",
-    u"ハルーネンは勝った！経験値",
-    u"ハルーネンは負けた！ハルーネンは傷を負った。",
-    u"敵はランチを置いていった。体力が１アップした！",
+    //: The fight's result follows on the same line with nothing between:
+    //: a translation ends with the space its language wants there.
+    QT_TRANSLATE_NOOP("Battle", "ハルーネンは闘った。"),
+    QT_TRANSLATE_NOOP("Battle", "ハルーネンは勝った！経験値%1を得た。"),
+    QT_TRANSLATE_NOOP("Battle", "ハルーネンは負けた！ハルーネンは傷を負った。"),
+    QT_TRANSLATE_NOOP("Battle", "敵はランチを置いていった。体力が１アップした！"),
 };
 
-QString text(const char16_t *s) { return QString::fromUtf16(s); }
+QString text(const char *source) { return QCoreApplication::translate("Battle", source); }
 
 int baseRow(const std::array<RosterRow, RosterSize> &rows, Int16 experience)
 {
@@ -56,17 +65,17 @@ int baseRow(const std::array<RosterRow, RosterSize> &rows, Int16 experience)
 // always helps.
 void applyWinAttribute(GameState &state, int attribute, const BattleTexts &texts, QString &message)
 {
-    auto raise = [&](Int16 &value, const char16_t *line) {
+    auto raise = [&](Int16 &value, const char *line) {
         if (value < 5) {
             value = saturated(value + 1);
             message += state.CrLf + text(line);
         }
     };
     switch (attribute) {
-    case 1: raise(state.Charm, u"魅力が１アップした！"); break;
-    case 2: raise(state.Knowledge, u"知識が１アップした！"); break;
-    case 3: raise(state.Information, u"情報力が１アップした！"); break;
-    case 4: raise(state.Love, u"愛情が１アップした！"); break;
+    case 1: raise(state.Charm, QT_TRANSLATE_NOOP("Battle", "魅力が１アップした！")); break;
+    case 2: raise(state.Knowledge, QT_TRANSLATE_NOOP("Battle", "知識が１アップした！")); break;
+    case 3: raise(state.Information, QT_TRANSLATE_NOOP("Battle", "情報力が１アップした！")); break;
+    case 4: raise(state.Love, QT_TRANSLATE_NOOP("Battle", "愛情が１アップした！")); break;
     case 5:
         state.Stamina = saturated(state.Stamina + 1);
         message += state.CrLf + text(texts.food);
@@ -78,17 +87,17 @@ void applyWinAttribute(GameState &state, int attribute, const BattleTexts &texts
 // A lost fight may cost one attribute point, never below 0.
 void applyLossAttribute(GameState &state, int attribute, QString &message)
 {
-    auto lower = [&](Int16 &value, const char16_t *line) {
+    auto lower = [&](Int16 &value, const char *line) {
         if (value > 0) {
             value = saturated(value - 1);
             message += state.CrLf + text(line);
         }
     };
     switch (attribute) {
-    case 1: lower(state.Charm, u"魅力が１減った！"); break;
-    case 2: lower(state.Knowledge, u"知識が１減った！"); break;
-    case 3: lower(state.Information, u"情報力が１減った！"); break;
-    case 4: lower(state.Love, u"愛情が１減った！"); break;
+    case 1: lower(state.Charm, QT_TRANSLATE_NOOP("Battle", "魅力が１減った！")); break;
+    case 2: lower(state.Knowledge, QT_TRANSLATE_NOOP("Battle", "知識が１減った！")); break;
+    case 3: lower(state.Information, QT_TRANSLATE_NOOP("Battle", "情報力が１減った！")); break;
+    case 4: lower(state.Love, QT_TRANSLATE_NOOP("Battle", "愛情が１減った！")); break;
     default: break; // 5: she got away with the wound alone
     }
 }
@@ -116,10 +125,11 @@ PhaseOutcome Battle(GameState &state, RandomSource &random)
     ShownPicture picture;
     picture.kind = ShownPicture::Kind::MonsterFile;
     picture.file = state.PictureFolder + pictureFile(enemy);
-    picture.name = text(enemy.name);
+    picture.name = rosterName(enemy);
     outcome.picture = picture;
 
-    QString message = text(enemy.name) + QStringLiteral("が現れた！") + state.CrLf + text(texts.fought);
+    QString message = text(QT_TRANSLATE_NOOP("Battle", "%1が現れた！")).arg(rosterName(enemy)) + state.CrLf
+        + text(texts.fought);
 
     // A monster she has outgrown still stands a little above her, so the
     // difference below is never less than 1.
@@ -142,7 +152,7 @@ PhaseOutcome Battle(GameState &state, RandomSource &random)
                 attribute = 5;
         }
         state.Experience = saturated(state.Experience + gain);
-        message += text(texts.won) + QString::number(gain) + QStringLiteral("を得た。") + state.CrLf;
+        message += text(texts.won).arg(gain) + state.CrLf;
         applyWinAttribute(state, attribute, texts, message);
         outcome.message = message;
         if (row == BossRow) {

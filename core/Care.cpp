@@ -9,17 +9,22 @@ namespace {
 constexpr int AttributeCap = 5;
 
 struct CareTexts {
-    const char16_t *first;
-    const char16_t *second;
+    const char *first;
+    const char *second;
 };
 
-// In the order of the items' numbers.
+// In the order of the items' numbers; in the source language, Japanese.
 constexpr CareTexts Texts[CareItemCount]{
-    {u"ことぶは花に水をやった。愛情が１増えた。", u"ハルーネンは飼犬に餌をやった。愛情が１増えた。"},
-    {u"ことぶは体力をつけた。魅力が１減った。", u"ハルーネンは体力をつけた。魅力が１減った。"},
-    {u"ことぶは化粧をした。魅力が１増えた。", u"ハルーネンは化粧をした。魅力が１増えた。"},
-    {u"ことぶは武術の勉強をした。知識が１増えた。", u"ハルーネンは武術の勉強をした。知識が１増えた。"},
-    {u"ことぶは新聞を見た。情報力が１増えた。", u"ハルーネンは新聞を見た。情報力が１増えた。"},
+    {QT_TRANSLATE_NOOP("Care", "ことぶは花に水をやった。愛情が１増えた。"),
+     QT_TRANSLATE_NOOP("Care", "ハルーネンは飼犬に餌をやった。愛情が１増えた。")},
+    {QT_TRANSLATE_NOOP("Care", "ことぶは体力をつけた。魅力が１減った。"),
+     QT_TRANSLATE_NOOP("Care", "ハルーネンは体力をつけた。魅力が１減った。")},
+    {QT_TRANSLATE_NOOP("Care", "ことぶは化粧をした。魅力が１増えた。"),
+     QT_TRANSLATE_NOOP("Care", "ハルーネンは化粧をした。魅力が１増えた。")},
+    {QT_TRANSLATE_NOOP("Care", "ことぶは武術の勉強をした。知識が１増えた。"),
+     QT_TRANSLATE_NOOP("Care", "ハルーネンは武術の勉強をした。知識が１増えた。")},
+    {QT_TRANSLATE_NOOP("Care", "ことぶは新聞を見た。情報力が１増えた。"),
+     QT_TRANSLATE_NOOP("Care", "ハルーネンは新聞を見た。情報力が１増えた。")},
 };
 
 // Why an item cannot be given now, in the game's words; none when it can.
@@ -78,7 +83,7 @@ CareOutcome CareAction(GameState &state, int item)
         return outcome;
     }
     apply(state, item);
-    outcome.message = QString::fromUtf16(state.SecondGame ? Texts[item].second : Texts[item].first);
+    outcome.message = QCoreApplication::translate("Care", state.SecondGame ? Texts[item].second : Texts[item].first);
     outcome.hideItems = true;
     return outcome;
 }

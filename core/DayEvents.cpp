@@ -22,39 +22,41 @@ constexpr float EventChance = 0.2f;
 bool married(const GameState &state) { return BitTest(state.EventFlags, MarriedBit) != False; }
 bool mother(const GameState &state) { return BitTest(state.EventFlags, MotherBit) != False; }
 
+// Each game's texts, in the source language, Japanese; the translations
+// are looked up where they are shown.
 struct DayTexts {
-    const char16_t *marriage;
-    const char16_t *child;
-    const char16_t *morning;
-    const char16_t *illness;
-    const char16_t *illnessMarried;
-    const char16_t *night;
-    const char16_t *nightMother;
-    const char16_t *namePrefix;
-    const char *birthday;
+    const char *marriage;
+    const char *child;
+    const char *morning;
+    const char *illness;
+    const char *illnessMarried;
+    const char *night;
+    const char *nightMother;
+    const char *titleLine; // %1 the age, %2 the experience
+    const char *birthday;  // %1 the age
 };
 
 constexpr DayTexts FirstGameTexts{
-    u"ことぶは素敵な彼氏をみつけ、結婚した。夫は名をパラレルといい、東方の戦士であった。よき伴侶となるであろう。",
-    u"ことぶは、かわいい女の子をもうけた。「ハルーネン」と名付けられたその女の子は２人に守られすくすくと育った。",
-    u"朝になった。ことぶは冒険に出かけた。",
-    u"ことぶは病気で動けない。かわいそうに…",
-    u"しかし、優しい夫に見守られ、奇跡的に回復力を増している。",
-    u"夜になった。ことぶは、ぐーぐー寝ている。",
-    u"ことぶの大きな愛情が娘のハルーネンにそそがれ、ことぶの魅力が増えた。",
-    u"ことぶ　",
+    QT_TRANSLATE_NOOP("DayEvents", "ことぶは素敵な彼氏をみつけ、結婚した。夫は名をパラレルといい、東方の戦士であった。よき伴侶となるであろう。"),
+    QT_TRANSLATE_NOOP("DayEvents", "ことぶは、かわいい女の子をもうけた。「ハルーネン」と名付けられたその女の子は２人に守られすくすくと育った。"),
+    QT_TRANSLATE_NOOP("DayEvents", "朝になった。ことぶは冒険に出かけた。"),
+    QT_TRANSLATE_NOOP("DayEvents", "ことぶは病気で動けない。かわいそうに…"),
+    QT_TRANSLATE_NOOP("DayEvents", "しかし、優しい夫に見守られ、奇跡的に回復力を増している。"),
+    QT_TRANSLATE_NOOP("DayEvents", "夜になった。ことぶは、ぐーぐー寝ている。"),
+    QT_TRANSLATE_NOOP("DayEvents", "ことぶの大きな愛情が娘のハルーネンにそそがれ、ことぶの魅力が増えた。"),
+    QT_TRANSLATE_NOOP("DayEvents", "ことぶ　%1才　／　経験値 %2"),
     QT_TRANSLATE_NOOP("DayEvents", "ことぶは%1才になった。"),
 };
 
 constexpr DayTexts SecondGameTexts{
-    u"ハルーネンは、傷ついたときに通った隣村の医者、ボルテンと恋に落ち、ついに２人は結婚をした。幸せな家庭を築くであろう。",
-    u"ハルーネンは、かわいい娘をもうけた。ハルーネンとボルテンはその子にリックルと名付けた。元気な可愛い子に育つであろう。",
-    u"朝になった。ハルーネンは修行のために森へ出かけた。",
-    u"ハルーネンは病気にかかり、動けない。かわいそうに…",
-    u"しかし、医師である夫の優しい看病によって、奇跡的に回復をしている。",
-    u"夜になった。ハルーネンは静かに、眠りについている。",
-    u"ハルーネンの大きな愛情が娘のリックルにそそがれ、ハルーネンの魅力が増えた。",
-    u"ハルーネン　",
+    QT_TRANSLATE_NOOP("DayEvents", "ハルーネンは、傷ついたときに通った隣村の医者、ボルテンと恋に落ち、ついに２人は結婚をした。幸せな家庭を築くであろう。"),
+    QT_TRANSLATE_NOOP("DayEvents", "ハルーネンは、かわいい娘をもうけた。ハルーネンとボルテンはその子にリックルと名付けた。元気な可愛い子に育つであろう。"),
+    QT_TRANSLATE_NOOP("DayEvents", "朝になった。ハルーネンは修行のために森へ出かけた。"),
+    QT_TRANSLATE_NOOP("DayEvents", "ハルーネンは病気にかかり、動けない。かわいそうに…"),
+    QT_TRANSLATE_NOOP("DayEvents", "しかし、医師である夫の優しい看病によって、奇跡的に回復をしている。"),
+    QT_TRANSLATE_NOOP("DayEvents", "夜になった。ハルーネンは静かに、眠りについている。"),
+    QT_TRANSLATE_NOOP("DayEvents", "ハルーネンの大きな愛情が娘のリックルにそそがれ、ハルーネンの魅力が増えた。"),
+    QT_TRANSLATE_NOOP("DayEvents", "ハルーネン　%1才　／　経験値 %2"),
     QT_TRANSLATE_NOOP("DayEvents", "ハルーネンは%1才になった。"),
 };
 
@@ -63,7 +65,7 @@ const DayTexts &textsFor(const GameState &state)
     return state.SecondGame ? SecondGameTexts : FirstGameTexts;
 }
 
-QString text(const char16_t *s) { return QString::fromUtf16(s); }
+QString text(const char *source) { return QCoreApplication::translate("DayEvents", source); }
 
 ShownPicture heroine(HeroinePose pose)
 {
@@ -146,8 +148,7 @@ PhaseOutcome Night(GameState &state)
     const DayTexts &texts = textsFor(state);
     PhaseOutcome outcome;
 
-    outcome.titleLine = text(texts.namePrefix) + QString::number(ageOf(state))
-        + QStringLiteral("才　／　経験値 ") + QString::number(state.Experience);
+    outcome.titleLine = text(texts.titleLine).arg(ageOf(state)).arg(state.Experience);
 
     QString message = text(texts.night);
     outcome.picture = dayIcon(DayIcon::Night);
@@ -161,7 +162,7 @@ PhaseOutcome Night(GameState &state)
     // The age on the title line moves on once in four nights: her birthday,
     // which a sighted player sees there and a blind one is told.
     if (state.Year > 0 && state.Year % 4 == 0)
-        outcome.spoken = QCoreApplication::translate("DayEvents", texts.birthday).arg(ageOf(state));
+        outcome.spoken = text(texts.birthday).arg(ageOf(state));
     return outcome;
 }
 
@@ -169,16 +170,15 @@ QString StatusLine(const GameState &state)
 {
     // A wounded heroine's deep negative stamina is not shown; -1 says "ill".
     const int stamina = state.Stamina < 0 ? -1 : state.Stamina;
-    QString line = QStringLiteral(" 体力：") + QString::number(stamina)
-        + QStringLiteral("    愛情：") + QString::number(state.Love)
-        + QStringLiteral("    情報力：") + QString::number(state.Information)
-        + state.CrLf
-        + QStringLiteral("  知識：") + QString::number(state.Knowledge)
-        + QStringLiteral("    魅力：") + QString::number(state.Charm);
+    QString line = text(QT_TRANSLATE_NOOP("DayEvents", " 体力：%1    愛情：%2    情報力：%3"))
+                       .arg(stamina)
+                       .arg(state.Love)
+                       .arg(state.Information)
+        + state.CrLf + text(QT_TRANSLATE_NOOP("DayEvents", "  知識：%1    魅力：%2")).arg(state.Knowledge).arg(state.Charm);
     if (married(state))
-        line += QStringLiteral("    既婚");
+        line += text(QT_TRANSLATE_NOOP("DayEvents", "    既婚"));
     if (mother(state))
-        line += QStringLiteral("／一児の母");
+        line += text(QT_TRANSLATE_NOOP("DayEvents", "／一児の母"));
     return line;
 }
 

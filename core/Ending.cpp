@@ -1,27 +1,36 @@
 #include "Ending.h"
 
+#include <QCoreApplication>
+
 namespace kotebu {
 
 namespace {
 
+// Each game's endings, in the source language, Japanese.
 struct EndingTexts {
-    const char16_t *victory;
-    const char16_t *defeat;
+    const char *victory;
+    const char *defeat;
 };
 
 constexpr EndingTexts FirstGameTexts{
-    u"ついに、ことぶは宿敵まねっこぷぅを打ち負かし、世界に本当のことを取り戻した。"
-    u"もう誰も、あのへんてこな物まねに振り回されることはない。",
-    u"ことぶは、まねっこぷぅを倒すことができなかった。"
-    u"やがて村から真実は消え去り、右を見ても左を見ても物まねばかりの、まねっこぷぅの世界になってしまうだろう…",
+    QT_TRANSLATE_NOOP("Ending",
+        "ついに、ことぶは宿敵まねっこぷぅを打ち負かし、世界に本当のことを取り戻した。"
+        "もう誰も、あのへんてこな物まねに振り回されることはない。"),
+    QT_TRANSLATE_NOOP("Ending",
+        "ことぶは、まねっこぷぅを倒すことができなかった。"
+        "やがて村から真実は消え去り、右を見ても左を見ても物まねばかりの、まねっこぷぅの世界になってしまうだろう…"),
 };
 
 constexpr EndingTexts SecondGameTexts{
-    u"ついにハルーネンは宿敵ハガ・サターンを打ち倒し、村と国を救った。"
-    u"おめでとう、ハルーネン！",
-    u"ハルーネンは、ハガ・サターンを倒すことができなかった。"
-    u"村はいずれハガ・サターンの手で、家も畑も村人も、みんなカクカクのポリゴンにされてしまうだろう…",
+    QT_TRANSLATE_NOOP("Ending",
+        "ついにハルーネンは宿敵ハガ・サターンを打ち倒し、村と国を救った。"
+        "おめでとう、ハルーネン！"),
+    QT_TRANSLATE_NOOP("Ending",
+        "ハルーネンは、ハガ・サターンを倒すことができなかった。"
+        "村はいずれハガ・サターンの手で、家も畑も村人も、みんなカクカクのポリゴンにされてしまうだろう…"),
 };
+
+QString text(const char *source) { return QCoreApplication::translate("Ending", source); }
 
 } // namespace
 
@@ -38,16 +47,15 @@ EndingView Ending(const GameState &state)
 {
     const EndingTexts &texts = state.SecondGame ? SecondGameTexts : FirstGameTexts;
     EndingView view;
-    view.caption = state.SecondGame ? QStringLiteral("KoTeBu2 ハルーネン物語 おわり")
-                                    : QStringLiteral("ＫｏＴｅＢｕ　おわり");
+    view.caption = state.SecondGame ? text(QT_TRANSLATE_NOOP("Ending", "KoTeBu2 ハルーネン物語 おわり"))
+                                    : text(QT_TRANSLATE_NOOP("Ending", "ＫｏＴｅＢｕ　おわり"));
     if (state.EndingKind == EndingKind::Victory) {
         view.pose = HeroinePose::Event;
-        view.text = QString::fromUtf16(texts.victory) + state.CrLf + QStringLiteral("得点は")
-            + QString::number(Score(state)) + QStringLiteral("点でした。");
+        view.text = text(texts.victory) + state.CrLf
+            + text(QT_TRANSLATE_NOOP("Ending", "得点は%1点でした。")).arg(Score(state));
     } else {
         view.pose = HeroinePose::Defeat;
-        view.text = QString::fromUtf16(texts.defeat) + state.CrLf
-            + QStringLiteral("残念でした。もう一度挑戦してください！");
+        view.text = text(texts.defeat) + state.CrLf + text(QT_TRANSLATE_NOOP("Ending", "残念でした。もう一度挑戦してください！"));
     }
     return view;
 }

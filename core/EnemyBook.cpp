@@ -2,6 +2,8 @@
 
 #include "Roster.h"
 
+#include <QCoreApplication>
+
 namespace kotebu {
 
 namespace {
@@ -16,14 +18,14 @@ QString enemyBookName(bool secondGame, int row)
 {
     if (!inBook(row))
         return {};
-    return QString::fromUtf16(roster(secondGame)[row].bookName);
+    return QCoreApplication::translate("Roster", roster(secondGame)[row].bookName);
 }
 
 QString enemyBookDescription(bool secondGame, int row)
 {
     if (!inBook(row))
         return {};
-    return QString::fromUtf16(roster(secondGame)[row].description);
+    return QCoreApplication::translate("Roster", roster(secondGame)[row].description);
 }
 
 bool enemyViewerAllowed(const GameState &state)

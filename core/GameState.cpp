@@ -1,12 +1,15 @@
 #include "GameState.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace kotebu {
 
 QString GameState::heroineName() const
 {
-    return SecondGame ? QStringLiteral("ハルーネン") : QStringLiteral("ことぶ");
+    return SecondGame ? QCoreApplication::translate("GameState", "ハルーネン")
+                      : QCoreApplication::translate("GameState", "ことぶ");
 }
 
 int ageOf(const GameState &state)

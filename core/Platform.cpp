@@ -1,5 +1,6 @@
 #include "Platform.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QTime>
 
@@ -105,7 +106,7 @@ void showMessageAndEnd(const QString &text, MessageIcon icon)
 
 QString applicationTitle()
 {
-    return QStringLiteral("KoTeBu Special Pack");
+    return QCoreApplication::translate("Platform", "KoTeBu Special Pack");
 }
 
 } // namespace kotebu

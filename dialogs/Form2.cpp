@@ -45,7 +45,7 @@ Form2::Form2(QWidget *parent)
     connect(ui->Command1, &QPushButton::clicked, this, &Form2::okClicked);
     connect(ui->Command2, &QPushButton::clicked, this, &Form2::cancelClicked);
 
-    setWindowTitle(QStringLiteral("設定"));
+    setWindowTitle(tr("設定"));
     CenterForm(this);
     const GameState &state = game();
     // Only the second game has a story to skip; the first still shows the value.

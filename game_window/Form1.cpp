@@ -72,8 +72,7 @@ Form1::Form1(QWidget *parent)
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     connect(&m_timer1, &QTimer::timeout, this, &Form1::dayClockTick);
 
-    setWindowTitle(game().SecondGame ? QStringLiteral("ＫｏＴｅＢｕ２ ～ハルーネン物語～")
-                                     : QStringLiteral("ＫｏＴｅＢｕ ～ことぶ～"));
+    setWindowTitle(game().SecondGame ? tr("ＫｏＴｅＢｕ２ ～ハルーネン物語～") : tr("ＫｏＴｅＢｕ ～ことぶ～"));
     adjustSize();
     CenterForm(this);
 }
@@ -176,13 +175,13 @@ void Form1::runSettings()
 void Form1::showAbout()
 {
     const QString lines[] = {
-        QStringLiteral("ＫｏＴｅＢｕ　Ｓｐｅｃｉａｌ　Ｐａｃｋ"),
-        QStringLiteral("・ＫｏＴｅＢｕ～ことぶ～"),
-        QStringLiteral("・ＫｏＴｅＢｕ２～ﾊﾙｰﾈﾝ物語～"),
-        QStringLiteral("制作：チーム・ハルカゼ"),
+        tr("ＫｏＴｅＢｕ　Ｓｐｅｃｉａｌ　Ｐａｃｋ"),
+        tr("・ＫｏＴｅＢｕ～ことぶ～"),
+        tr("・ＫｏＴｅＢｕ２～ﾊﾙｰﾈﾝ物語～"),
+        tr("制作：チーム・ハルカゼ"),
     };
     MessageRequest about;
-    about.title = QStringLiteral("About KoTeBu Special Pack");
+    about.title = tr("About KoTeBu Special Pack");
     about.text = QStringList(std::begin(lines), std::end(lines)).join(gameLineBreak());
     about.icon = MessageIcon::Information;
     about.buttons = MessageButtons::Ok;
@@ -194,8 +193,8 @@ void Form1::EndGame()
 {
     const GameState &state = game();
     MessageRequest question;
-    question.title = QStringLiteral("終了確認");
-    question.text = state.heroineName() + QStringLiteral("の今日の冒険を終わります。");
+    question.title = tr("終了確認");
+    question.text = tr("%1の今日の冒険を終わります。").arg(state.heroineName());
     question.icon = MessageIcon::Question;
     question.buttons = MessageButtons::YesNo;
     question.defaultButton = MessageResult::Yes;
@@ -210,8 +209,8 @@ void Form1::EndGame()
         // so the day is not thrown away at the first failure.
         QApplication::restoreOverrideCursor();
         MessageRequest failed;
-        failed.text = iniFileName(settings::stateFile()) + QStringLiteral(" を保存できませんでした") + gameLineBreak()
-                      + QStringLiteral("もう一度保存しますか？");
+        failed.text = tr("%1 を保存できませんでした").arg(iniFileName(settings::stateFile())) + gameLineBreak()
+                      + tr("もう一度保存しますか？");
         failed.icon = MessageIcon::Critical;
         failed.buttons = MessageButtons::RetryBackEnd;
         failed.defaultButton = MessageResult::Retry;

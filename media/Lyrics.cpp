@@ -2,6 +2,7 @@
 
 #include "ThemeWords.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace kotebu {
@@ -39,7 +40,7 @@ QString lyricText(const LyricCue &cue)
 {
     switch (cue.kind) {
     case LyricKind::Title:
-        return QStringLiteral("＜＜いっしょに歌おう！KoTeBuﾃｰﾏ曲「闘いの女神」！＞＞");
+        return QCoreApplication::translate("ThemeWords", "＜＜いっしょに歌おう！KoTeBuﾃｰﾏ曲「闘いの女神」！＞＞");
     case LyricKind::Line:
         return themeLine(cue.line);
     case LyricKind::Clear:
@@ -49,7 +50,7 @@ QString lyricText(const LyricCue &cue)
     case LyricKind::Rights:
         return themeRightsBanner();
     case LyricKind::End:
-        return QStringLiteral("＜＜　おわり　＞＞");
+        return QCoreApplication::translate("ThemeWords", "＜＜　おわり　＞＞");
     }
     return QString();
 }

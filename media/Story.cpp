@@ -49,27 +49,27 @@ QString storyPageText(int page)
 {
     switch (page) {
     case 1:
-        return QStringLiteral(
+        return QCoreApplication::translate("Story",
             "むかし、この地は恐ろしい魔物に苦しめられていた。村は焼かれ、人々は夜ごと震えて眠った。"
             "そのとき一人の女戦士が剣を取った。名はことぶ。幾度倒れても立ち上がった彼女は、"
             "ついに魔物を討ち、大地に平和を取り戻した。");
     case 2:
-        return QStringLiteral(
+        return QCoreApplication::translate("Story",
             "戦いを終えたことぶは、東の国から旅してきた一人の戦士と出会った。"
             "寡黙だが心優しいその男と、ことぶはやがて結ばれた。二人は小さな村に家を構え、"
             "ほどなく一人の娘を授かった。春の風の吹く、穏やかな朝のことであった。");
     case 3:
-        return QStringLiteral(
+        return QCoreApplication::translate("Story",
             "娘の身には、代々魔物と戦ってきた戦士たちの血が流れている。母の家も父の家も、"
             "剣とともに生きた一族だった。幼い娘は母の昔話を聞くたびに、"
             "いつか自分も剣を取る日が来るのだと、胸の奥で静かに感じていた。");
     case 4:
-        return QStringLiteral(
+        return QCoreApplication::translate("Story",
             "娘が八つになった朝、大地が低くうなり、家が激しく揺れた。その夜、娘は夢を見た。"
             "暗い谷の底で黒い卵が割れ、新たな魔物が目を開く夢を。"
             "目覚めた娘の手は、冷たい汗に濡れていた。");
     case 5:
-        return QStringLiteral(
+        return QCoreApplication::translate("Story",
             "娘は決意した。魔物が育ちきる前に、強くなろうと。父はその覚悟を見て、"
             "東の国から携えてきた剣を娘に託した。母は自らを守ってきたお守りを、"
             "そっと娘の首にかけた。娘の名はハルーネン。彼女の物語が、今はじまる。");

@@ -4,6 +4,7 @@
 kotebu_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libfluidsynth-dev libsdl2-dev timgm6mb-soundfont
     fonts-ipafont-gothic fonts-ipafont-mincho
     qt6-wayland

@@ -5,6 +5,7 @@
 #include "Platform.h"
 #include "Settings.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -24,8 +25,8 @@ void askWhenTheDayCannotBeKept()
     if (iniCanBeSaved(settings::stateFile()))
         return;
     MessageRequest question;
-    question.text = QStringLiteral("%1 を保存できないフォルダです。").arg(stateFile) + gameLineBreak()
-                    + QStringLiteral("このまま遊んでも、今日の冒険は保存されません。遊びますか？");
+    question.text = QCoreApplication::translate("FolderLock", "%1 を保存できないフォルダです。").arg(stateFile)
+        + gameLineBreak() + QCoreApplication::translate("FolderLock", "このまま遊んでも、今日の冒険は保存されません。遊びますか？");
     question.icon = MessageIcon::Warning;
     question.buttons = MessageButtons::YesNo;
     question.defaultButton = MessageResult::Yes;
@@ -59,8 +60,8 @@ void FolderLock::takeLock()
     if (!held)
         return;
 
-    showMessageAndEnd(QStringLiteral("このフォルダのゲームはもう始まっています。") + gameLineBreak()
-                          + QStringLiteral("先に始めたほうで遊んでください。"),
+    showMessageAndEnd(QCoreApplication::translate("FolderLock", "このフォルダのゲームはもう始まっています。") + gameLineBreak()
+                          + QCoreApplication::translate("FolderLock", "先に始めたほうで遊んでください。"),
                       MessageIcon::Warning);
 }
 

@@ -10,6 +10,7 @@
 #include "SafeSave.h"
 #include "Settings.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 
@@ -22,7 +23,8 @@ namespace {
 
 [[noreturn]] void missingTemplate()
 {
-    showMessageAndEnd(iniFileName(settings::templateFile()) + QStringLiteral(" がみつかりません。新しいゲームを準備できません。"),
+    showMessageAndEnd(QCoreApplication::translate("GameStore", "%1 がみつかりません。新しいゲームを準備できません。")
+                          .arg(iniFileName(settings::templateFile())),
                       MessageIcon::Critical);
 }
 
@@ -64,8 +66,9 @@ void LoadGameState(GameState &state, const std::function<void()> &prepareDragIco
 void PrepareNewGame(const GameState &state)
 {
     MessageRequest request;
-    request.title = state.SecondGame ? QStringLiteral("KoTeBu2 ﾊﾙｰﾈﾝ物語") : QStringLiteral("ＫｏＴｅＢｕ～ことぶ～");
-    request.text = QStringLiteral("新しくゲームを始める為の準備をします。");
+    request.title = state.SecondGame ? QCoreApplication::translate("GameStore", "KoTeBu2 ﾊﾙｰﾈﾝ物語")
+                                     : QCoreApplication::translate("GameStore", "ＫｏＴｅＢｕ～ことぶ～");
+    request.text = QCoreApplication::translate("GameStore", "新しくゲームを始める為の準備をします。");
     messageBoxes().show(request);
 
     const QString templatePath = findFileNoCase(iniFileName(settings::templateFile()));

@@ -5,6 +5,7 @@
 #include "Platform.h"
 #include "SafeSave.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace kotebu {
@@ -13,12 +14,12 @@ namespace {
 
 [[noreturn]] void missingFile(const QString &base)
 {
-    showMessageAndEnd(iniFileName(base) + QStringLiteral(" がみつかりません"), MessageIcon::Warning);
+    showMessageAndEnd(QCoreApplication::translate("Ini", "%1 がみつかりません").arg(iniFileName(base)), MessageIcon::Warning);
 }
 
 [[noreturn]] void missingSection(const QString &section)
 {
-    showMessageAndEnd(QStringLiteral("セクション名") + section + QStringLiteral("エラー"), MessageIcon::Critical);
+    showMessageAndEnd(QCoreApplication::translate("Ini", "セクション名%1エラー").arg(section), MessageIcon::Critical);
 }
 
 struct OpenedIni {

@@ -2,6 +2,7 @@
 
 #include "Platform.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QDir>
 #include <QFileInfo>
@@ -160,7 +161,7 @@ bool replaceFileWhole(const QString &linkOrTarget, const QString &temporaryName,
 
 void reportNotSaved(const QString &fileName)
 {
-    showMessageAndEnd(fileName + QStringLiteral(" を保存できませんでした"), MessageIcon::Critical);
+    showMessageAndEnd(QCoreApplication::translate("SafeSave", "%1 を保存できませんでした").arg(fileName), MessageIcon::Critical);
 }
 
 } // namespace kotebu

@@ -3,6 +3,7 @@
 #include "Forms.h"
 #include "Platform.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -40,11 +41,13 @@ public:
                 QString text;
                 MessageResult result;
             };
+            const auto text = [](const char *source) { return QCoreApplication::translate("MessageBoxes", source); };
             const std::vector<Choice> choices = request.buttons == MessageButtons::YesNo
-                ? std::vector<Choice>{{QStringLiteral("&Yes"), MessageResult::Yes}, {QStringLiteral("&No"), MessageResult::No}}
-                : std::vector<Choice>{{QStringLiteral("もう一度保存(&R)"), MessageResult::Retry},
-                                      {QStringLiteral("ゲームに戻る(&B)"), MessageResult::Back},
-                                      {QStringLiteral("保存せずに終了(&E)"), MessageResult::End}};
+                ? std::vector<Choice>{{text(QT_TRANSLATE_NOOP("MessageBoxes", "&Yes")), MessageResult::Yes},
+                                      {text(QT_TRANSLATE_NOOP("MessageBoxes", "&No")), MessageResult::No}}
+                : std::vector<Choice>{{text(QT_TRANSLATE_NOOP("MessageBoxes", "もう一度保存(&R)")), MessageResult::Retry},
+                                      {text(QT_TRANSLATE_NOOP("MessageBoxes", "ゲームに戻る(&B)")), MessageResult::Back},
+                                      {text(QT_TRANSLATE_NOOP("MessageBoxes", "保存せずに終了(&E)")), MessageResult::End}};
             std::vector<QPushButton *> buttons;
             for (const Choice &choice : choices) {
                 QPushButton *button = box.addButton(choice.text, QMessageBox::ActionRole);
