@@ -5,13 +5,16 @@
 #   SCALE=2   runs the game at QT_SCALE_FACTOR=2 on a 2048×1536 screen and
 #             writes NAME@2x.png (a 256-colour palette keeps them small)
 #   SHOTS="selector first-night"   keeps only the shots named (default: all)
+#   LANGUAGE=en   plays the game in English and writes NAME-en.png
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${BUILD_DIR:-build-release}"
 program="$PWD/$build/app/kotebu"
-out="$PWD/docs"
+out="${OUT_DIR:-$PWD/docs}"
 scale="${SCALE:-1}"
 suffix=""; [ "$scale" = 1 ] || suffix="@${scale}x"
+language="${LANGUAGE:-ja}"
+[ "$language" = ja ] || suffix="-$language$suffix"
 work="$(mktemp -d)"
 display=":$((80 + RANDOM % 9))"
 Xvfb "$display" -screen 0 $((1024 * scale))x$((768 * scale))x24 -nolisten tcp >/dev/null 2>&1 &
@@ -19,13 +22,14 @@ xvfb=$!
 game=""
 trap 'kill $xvfb 2>/dev/null || true; [ -z "$game" ] || kill "$game" 2>/dev/null || true; rm -rf "$work"' EXIT
 export DISPLAY="$display" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$work"
+export LANGUAGE="$language"
 sleep 1
 
 shot() {
     case " ${SHOTS:-$1} " in *" $1 "*) ;; *) return 0 ;; esac
     import -window root "$work/raw.png"
     if [ "$scale" = 1 ]; then
-        convert "$work/raw.png" -trim +repage "$out/$1.png"
+        convert "$work/raw.png" -trim +repage "$out/$1$suffix.png"
     else
         convert "$work/raw.png" -trim +repage -colors 256 "PNG8:$out/$1$suffix.png"
     fi
@@ -49,7 +53,7 @@ play() { # game: left|right, demo skip ON|OFF, name prefix
     if [ "$2" = OFF ]; then sleep 7; shot story; sleep 30; fi
     shot "$3-start"
     # The Start button sits at the lower right of either start screen.
-    local geometry; geometry="$(xdotool search --onlyvisible --name 'ｽﾀｰﾄ' getwindowgeometry --shell | tr '\n' ' ')"
+    local geometry; geometry="$(xdotool search --onlyvisible --name '(ｽﾀｰﾄ|Start)$' getwindowgeometry --shell | tr '\n' ' ')"
     eval "$geometry"
     if [ "$1" = left ]; then dx=380 dy=167; else dx=396 dy=146; fi
     xdotool mousemove $((X + dx * scale)) $((Y + dy * scale)) click 1

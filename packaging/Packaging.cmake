@@ -79,7 +79,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # windows need the IPA fonts the game was laid out with.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont | fluid-soundfont-gm, fonts-ipafont-gothic, fonts-ipafont-mincho")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fluid-soundfont-gm, qt6-wayland")
+# Qt's own translations put the message boxes' buttons and a text box's menu
+# in the game's language; without them they stay in English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fluid-soundfont-gm, qt6-wayland, qt6-translations-l10n")
 # No Homepage field: the game has no public page yet. No maintainer scripts
 # either: saved games live in the players' homes and are none of the
 # package's business, before or after removal.

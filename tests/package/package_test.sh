@@ -57,7 +57,7 @@ for want in "timgm6mb-soundfont | fluid-soundfont-gm" fonts-ipafont-gothic fonts
 done
 [[ "$depends" =~ (^|, )libqt6[a-z]+6\ \(\>= ]] || fail "Depends has no Qt library from the program: $depends"
 recommends="$(field Recommends)"
-for want in fluid-soundfont-gm qt6-wayland; do
+for want in fluid-soundfont-gm qt6-wayland qt6-translations-l10n; do
     [[ ", $recommends," == *", $want,"* ]] || fail "Recommends lacks $want: $recommends"
 done
 # Removing the package must never touch the saved games: no maintainer scripts.
