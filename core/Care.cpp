@@ -9,21 +9,27 @@ namespace {
 constexpr int AttributeCap = 5;
 
 struct CareTexts {
-    const char *first;
-    const char *second;
+    const char *name;   // the object and what it raises, as a screen reader says it
+    const char *first;  // what the first game's heroine did with it
+    const char *second; // the second game's
 };
 
 // In the order of the items' numbers; in the source language, Japanese.
 constexpr CareTexts Texts[CareItemCount]{
-    {QT_TRANSLATE_NOOP("Care", "ことぶは花に水をやった。愛情が１増えた。"),
+    {QT_TRANSLATE_NOOP("Care", "ハート：愛情を上げる"),
+     QT_TRANSLATE_NOOP("Care", "ことぶは花に水をやった。愛情が１増えた。"),
      QT_TRANSLATE_NOOP("Care", "ハルーネンは飼犬に餌をやった。愛情が１増えた。")},
-    {QT_TRANSLATE_NOOP("Care", "ことぶは体力をつけた。魅力が１減った。"),
+    {QT_TRANSLATE_NOOP("Care", "力こぶ：体力を上げる（魅力は下がる）"),
+     QT_TRANSLATE_NOOP("Care", "ことぶは体力をつけた。魅力が１減った。"),
      QT_TRANSLATE_NOOP("Care", "ハルーネンは体力をつけた。魅力が１減った。")},
-    {QT_TRANSLATE_NOOP("Care", "ことぶは化粧をした。魅力が１増えた。"),
+    {QT_TRANSLATE_NOOP("Care", "リボン：魅力を上げる"),
+     QT_TRANSLATE_NOOP("Care", "ことぶは化粧をした。魅力が１増えた。"),
      QT_TRANSLATE_NOOP("Care", "ハルーネンは化粧をした。魅力が１増えた。")},
-    {QT_TRANSLATE_NOOP("Care", "ことぶは武術の勉強をした。知識が１増えた。"),
+    {QT_TRANSLATE_NOOP("Care", "本：知識を上げる"),
+     QT_TRANSLATE_NOOP("Care", "ことぶは武術の勉強をした。知識が１増えた。"),
      QT_TRANSLATE_NOOP("Care", "ハルーネンは武術の勉強をした。知識が１増えた。")},
-    {QT_TRANSLATE_NOOP("Care", "ことぶは新聞を見た。情報力が１増えた。"),
+    {QT_TRANSLATE_NOOP("Care", "テレビ：情報力を上げる"),
+     QT_TRANSLATE_NOOP("Care", "ことぶは新聞を見た。情報力が１増えた。"),
      QT_TRANSLATE_NOOP("Care", "ハルーネンは新聞を見た。情報力が１増えた。")},
 };
 
@@ -67,6 +73,13 @@ void apply(GameState &state, int item)
 }
 
 } // namespace
+
+QString careItemName(int item)
+{
+    if (item < 0 || item >= CareItemCount)
+        return QString();
+    return QCoreApplication::translate("Care", Texts[item].name);
+}
 
 CareOutcome CareAction(GameState &state, int item)
 {

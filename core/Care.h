@@ -23,6 +23,10 @@ struct CareOutcome {
     QString refusal;         // why nothing happened, for a screen reader: the window shows no reason
 };
 
+// The item's name as a screen reader says it: the object and the attribute
+// it raises. Empty for a number that is no item.
+QString careItemName(int item);
+
 // A care item dropped on the heroine. Acts only when LastPhase is the night;
 // any other item index or phase gives an empty outcome. The caller shows the
 // message (clearing Label2 when it is empty) and refreshes the status line;

@@ -32,7 +32,6 @@ Form1::Form1(QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::Form1>())
 {
     ui->setupUi(this);
-    Image2 = {ui->Image2_0, ui->Image2_1, ui->Image2_2, ui->Image2_3, ui->Image2_4};
 
     // The client area is fixed; the menu bar sits above it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -44,10 +43,7 @@ Form1::Form1(QWidget *parent)
     setColour(ui->Label3, QPalette::WindowText, Qt::red);
     ui->Label3->setFont(windowsFont(QStringLiteral("ＭＳ Ｐゴシック"), 10.5));
 
-    for (int item = 0; item < CareItemCount; ++item) {
-        Image2[item]->setPixmap(pictures::careItem(item));
-        Image2[item]->installEventFilter(this);
-    }
+    makeCareItems();
     ui->Image3->setPixmap(pictures::pauseIcon());
     ui->Image3->installEventFilter(this);
     ui->Image1->installEventFilter(this);
@@ -126,9 +122,34 @@ void Form1::describeStatus()
         ui->Image1->setAccessibleDescription(description);
 }
 
+void Form1::makeCareItems()
+{
+    // One picture per item the rules know, along the tray (Shape1), which
+    // has room for six; the keyboard walks them between the heroine and the
+    // pause icon.
+    constexpr int TrayLeft = 16, TrayStep = 40, TrayTop = 180;
+    QWidget *previous = ui->Image1;
+    for (int item = 0; item < CareItemCount; ++item) {
+        auto *box = new PictureBox(ui->centralwidget);
+        box->setObjectName(QStringLiteral("Image2_%1").arg(item));
+        box->setGeometry(TrayLeft + item * TrayStep, TrayTop, 26, 33);
+        box->setScaledContents(true);
+        box->setFocusPolicy(Qt::TabFocus);
+        box->setPressable(true);
+        box->setAccessibleName(careItemName(item));
+        box->setAccessibleDescription(tr("Enterかスペースで与える"));
+        box->setPixmap(pictures::careItem(item));
+        box->installEventFilter(this);
+        setTabOrder(previous, box);
+        previous = box;
+        Image2[item] = box;
+    }
+    setTabOrder(previous, ui->Image3);
+}
+
 void Form1::ShowCareItems()
 {
-    for (QLabel *item : Image2)
+    for (PictureBox *item : Image2)
         item->setVisible(true);
 }
 
@@ -137,9 +158,9 @@ void Form1::HideCareItems()
     // The keyboard's place goes back to the heroine rather than on along the
     // tray to the pause icon, where the next Return would hold the clock.
     // (The window's own focus: it may be in the background as the morning comes.)
-    if (std::any_of(Image2.begin(), Image2.end(), [this](const QLabel *item) { return item == focusWidget(); }))
+    if (std::any_of(Image2.begin(), Image2.end(), [this](const PictureBox *item) { return item == focusWidget(); }))
         ui->Image1->setFocus(Qt::OtherFocusReason);
-    for (QLabel *item : Image2)
+    for (PictureBox *item : Image2)
         item->setVisible(false);
 }
 

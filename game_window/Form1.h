@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Care.h"
 #include "Outcome.h"
 
 #include <QMainWindow>
@@ -12,7 +13,6 @@
 #include <memory>
 
 class QAction;
-class QLabel;
 
 namespace Ui {
 class Form1;
@@ -20,6 +20,7 @@ class Form1;
 
 namespace kotebu {
 
+class PictureBox;
 class SpokenNote;
 
 // The window a game is played in: the heroine's picture, the three text
@@ -69,6 +70,8 @@ private:
     // A care item dropped on the heroine's picture.
     void careItemDropped(int item);
 
+    // The tray's pictures, one for each care item.
+    void makeCareItems();
     void runSettings();
     void showAbout();
     void updatePopupMenu();
@@ -86,8 +89,8 @@ private:
     std::unique_ptr<Ui::Form1> ui;
     SpokenNote *m_spoken = nullptr;
     QString m_image1Keys; // the heroine picture's keys, as a screen reader is told them
-    std::array<QLabel *, 5> Image2{};
-    std::array<QPixmap, 5> m_dragIcons;
+    std::array<PictureBox *, CareItemCount> Image2{}; // the tray, made from the rules' items
+    std::array<QPixmap, CareItemCount> m_dragIcons;
     QTimer m_timer1;
     QPoint m_pressAt;
     int m_pressedItem = -1;

@@ -144,6 +144,26 @@
         <source>道具は夜にしか使えない。</source>
         <translation>Items can only be given at night.</translation>
     </message>
+    <message>
+        <source>ハート：愛情を上げる</source>
+        <translation>Heart: raises Love</translation>
+    </message>
+    <message>
+        <source>力こぶ：体力を上げる（魅力は下がる）</source>
+        <translation>Flexed arm: raises Stamina (lowers Charm)</translation>
+    </message>
+    <message>
+        <source>リボン：魅力を上げる</source>
+        <translation>Ribbon: raises Charm</translation>
+    </message>
+    <message>
+        <source>本：知識を上げる</source>
+        <translation>Book: raises Knowledge</translation>
+    </message>
+    <message>
+        <source>テレビ：情報力を上げる</source>
+        <translation>Television: raises Information</translation>
+    </message>
 </context>
 <context>
     <name>DayEvents</name>
@@ -334,30 +354,6 @@
     <message>
         <source>道具箱</source>
         <translation>Item tray</translation>
-    </message>
-    <message>
-        <source>ハート：愛情を上げる</source>
-        <translation>Heart: raises Love</translation>
-    </message>
-    <message>
-        <source>Enterかスペースで与える</source>
-        <translation>Enter or Space gives it to her</translation>
-    </message>
-    <message>
-        <source>力こぶ：体力を上げる（魅力は下がる）</source>
-        <translation>Flexed arm: raises Stamina (lowers Charm)</translation>
-    </message>
-    <message>
-        <source>リボン：魅力を上げる</source>
-        <translation>Ribbon: raises Charm</translation>
-    </message>
-    <message>
-        <source>本：知識を上げる</source>
-        <translation>Book: raises Knowledge</translation>
-    </message>
-    <message>
-        <source>テレビ：情報力を上げる</source>
-        <translation>Television: raises Information</translation>
     </message>
     <message>
         <source>一時停止：押している間は時間が止まる</source>
@@ -1099,6 +1095,10 @@
     <message>
         <source>時間が動き出した。</source>
         <translation>Time moves on.</translation>
+    </message>
+    <message>
+        <source>Enterかスペースで与える</source>
+        <translation>Enter or Space gives it to her</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // Care items dragged with the mouse onto the heroine: real presses, moves and
 // releases through the window system's queue, on every platform.
 #include "Accessible.h"
+#include "Care.h"
 #include "Fakes.h"
 #include "Form1.h"
 #include "GameState.h"
@@ -146,6 +147,17 @@ TEST_F(CareDragFixture, DayClockTicksDuringAHeldDragAndALateDropChangesNothing)
 // heroine by the same rule a drop follows, the night's and the morning's.
 TEST_F(CareDragFixture, KeysGiveTheFocusedItemAsADropWould)
 {
+    // Tab walks the tray from the heroine to the pause icon, each item named.
+    form.activateWindow();
+    label("Image1")->setFocus();
+    for (int item = 0; item < CareItemCount; ++item) {
+        QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(form.focusWidget(), label(qPrintable(QStringLiteral("Image2_%1").arg(item))));
+        EXPECT_EQ(form.focusWidget()->accessibleName(), careItemName(item));
+    }
+    QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(form.focusWidget(), label("Image3"));
+
     std::vector<QString> spoken;
     QObject::connect(form.findChild<SpokenNote *>("SpokenNote"), &SpokenNote::said,
                      [&](const QString &text) { spoken.push_back(text); });
