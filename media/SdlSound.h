@@ -38,14 +38,18 @@ QString findSoundFont(const QStringList &candidates = soundFontCandidates());
 bool loadWaveFile(const QString &path, std::vector<float> &samples);
 
 // The real sound: one SDL audio device whose callback plays the theme's
-// messages into FluidSynth, renders it and mixes one wave voice on top. Nothing is opened until the
-// first sound, so the game starts as fast without sound as with it. The
-// device is closed again whenever nothing sounds: a paused device still
-// wakes its thread for every buffer and keeps the sound server's output
-// running, so a quiet game would cost the desktop all the same.
+// messages into FluidSynth, renders it and mixes one wave voice on top.
+// Nothing is opened until the first sound, so the game starts as fast
+// without sound as with it. The device is closed again whenever nothing
+// sounds: a paused device still wakes its thread for every buffer and keeps
+// the sound server's output running, so a quiet game would cost the desktop
+// all the same.
 //
 // All public calls come from the user-interface thread; the device's own
-// thread only renders.
+// thread only renders. The class is written in parts, a file for each job:
+// SdlSound.cpp (the game's calls), SoundFontLoading.cpp (the SoundFont, the
+// synthesiser and the theme's instruments), WaveFile.cpp (reading a wave),
+// SoundDevice.cpp (the device's life) and SoundMix.cpp (the audio thread).
 class SdlSound final : public SoundSystem {
 public:
     static constexpr int SampleRate = 44100;
@@ -123,7 +127,18 @@ public:
     void shutdown();
 
 private:
-    class DeviceLock;
+    // Keeps the device's thread out of the renderer's state while the game
+    // thread changes it (SoundDevice.cpp).
+    class DeviceLock {
+    public:
+        explicit DeviceLock(std::uint32_t device);
+        ~DeviceLock();
+        DeviceLock(const DeviceLock &) = delete;
+        DeviceLock &operator=(const DeviceLock &) = delete;
+
+    private:
+        std::uint32_t m_device;
+    };
     // A theme read and laid out, with what tells whether the file is still
     // the one it was read from. No score: the file is no MIDI file.
     struct ReadTheme {
@@ -146,6 +161,11 @@ private:
     static void pinPresets(LoadedSynth &loaded, const std::vector<ThemeScore::Preset> &presets);
     std::optional<ThemeScore> themeScore(const QString &found);
     static void audioCallback(void *self, std::uint8_t *stream, int bytes);
+
+    // SoundFontLoading.cpp: frees the synthesiser, loaded or still loading.
+    void releaseSynth();
+    // SoundDevice.cpp: closes the device and stops SDL's audio.
+    void stopAudio();
 
     void render(float *out, int frames);
     void renderTheme(float *out, int frames);
