@@ -109,9 +109,11 @@ TEST(MidiPosition, SixteenthsCountFromTicksAndDivision)
     }
 }
 
-// Delays no theme could ever play: the score is cut at an hour, and its
-// positions stay in order and in range, so the selector always reads one.
-TEST(ThemeScoreTiming, DelaysBeyondAnyPlayKeepPositionsInOrder)
+// Delays no theme could ever play: the score is cut at an hour, with what
+// comes before the cut still played and nothing after it. The MIDI fuzz
+// target has two seeds built the same way, and holds their positions in order
+// and in range, so the selector always reads one.
+TEST(ThemeScoreTiming, DelaysBeyondAnyPlayAreCutAtAnHour)
 {
     const struct {
         const char *name;
@@ -127,24 +129,12 @@ TEST(ThemeScoreTiming, DelaysBeyondAnyPlayKeepPositionsInOrder)
         const std::optional<MidiFile> song = readMidi(row.file);
         ASSERT_TRUE(song);
         const ThemeScore score(*song, Rate);
-        EXPECT_GT(score.endFrame(), 0);
+        EXPECT_GT(score.endFrame(), 0) << "cut to nothing";
         EXPECT_LE(score.endFrame(), std::int64_t(3600) * Rate);
-        std::int64_t frame = 0;
-        int outOfOrder = 0;
-        for (const ThemeScore::Message &message : score.messages()) {
-            outOfOrder += message.frame < frame;
-            frame = message.frame;
-        }
-        EXPECT_EQ(outOfOrder, 0);
-        EXPECT_LE(frame, score.endFrame());
-        std::int64_t tick = 0;
-        for (int step = 0; step <= 100; ++step) {
-            const std::int64_t now = score.tickAt(score.endFrame() / 100 * step);
-            EXPECT_GE(now, tick);
-            tick = now;
-        }
-        EXPECT_EQ(score.tickAt(score.endFrame()), score.endTick());
-        EXPECT_GE(ticksToSixteenths(score.endTick(), score.division()), 0);
+        int pastTheCut = 0;
+        for (const ThemeScore::Message &message : score.messages())
+            pastTheCut += message.frame > score.endFrame();
+        EXPECT_EQ(pastTheCut, 0);
     }
 }
 
@@ -221,7 +211,10 @@ TEST_F(OfflineSound, ThemePlaysOnceAndItsPositionStaysAtTheEnd)
     EXPECT_FALSE(sound.outputRunning()) << "nothing sounds, so the output stops";
 }
 
-TEST_F(OfflineSound, PositionFollowsTheAudioRenderedNotTheClock)
+// Each row's PlayMidi comes while the row before still plays, part way into
+// a theme of the same file name: the new one starts from its beginning, at
+// its own tempo.
+TEST_F(OfflineSound, PositionFollowsTheAudioNotTheClockAndEachPlayStartsAgain)
 {
     ASSERT_TRUE(haveSoundFont()) << "no General MIDI SoundFont: install the Debian package timgm6mb-soundfont";
     struct Row {
@@ -239,25 +232,12 @@ TEST_F(OfflineSound, PositionFollowsTheAudioRenderedNotTheClock)
         PlayMidi("Megami.mid");
         // Time alone moves nothing.
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        EXPECT_EQ(position(), 0) << row.division;
+        EXPECT_EQ(StatusMidiPosition(), "0") << row.division;
         render(row.seconds);
         EXPECT_NEAR(position(), row.sixteenths, 1) << row.division;
         render(row.seconds);
         EXPECT_NEAR(position(), 2 * row.sixteenths, 1) << row.division;
     }
-}
-
-TEST_F(OfflineSound, SecondPlayRestartsFromTheBeginning)
-{
-    ASSERT_TRUE(haveSoundFont()) << "no General MIDI SoundFont: install the Debian package timgm6mb-soundfont";
-    box.writeFile("Megami.mid", makeMidiQuarters(480, 16));
-    PlayMidi("Megami.mid");
-    render(1.5);
-    EXPECT_NEAR(position(), 12, 1);
-    PlayMidi("Megami.mid");
-    EXPECT_EQ(StatusMidiPosition(), "0");
-    render(0.5);
-    EXPECT_NEAR(position(), 4, 1);
 }
 
 TEST_F(OfflineSound, StopMidiIsHarmlessWithNothingOpenAndSilencesTheTheme)

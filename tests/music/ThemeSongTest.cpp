@@ -1,7 +1,9 @@
 // The theme song as the selector uses it: its words appear when the playing
 // position, in sixteenth notes, reaches 10 x step. These tests read the
-// shipped "Megami.mid" and hold the music to that schedule.
+// shipped "Megami.mid" and hold the music to the selector's own schedule, so
+// neither can move without the other.
 #include "Fakes.h"
+#include "Lyrics.h"
 #include "MidiFile.h"
 
 #include <QFile>
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <optional>
 
@@ -17,29 +20,6 @@ namespace {
 
 constexpr int MelodyChannel = 0;   // channel 1: the singing voice
 constexpr int DrumChannel = 9;     // channel 10, as General MIDI has it
-
-// Every step of the selector's schedule at which a sung line begins.
-struct SungLine {
-    int step;
-    int line;
-};
-const std::vector<SungLine> SungSchedule = {
-    {7, 1},    {13, 2},   {20, 3},   {27, 4},   {33, 5},  {38, 6},  {46, 7},
-    {52, 8},   {61, 9},   {68, 10},  {75, 5},   {80, 11}, {87, 12}, {94, 8},
-    {116, 12}, {123, 8},  {129, 12}, {136, 8},  {142, 13},
-};
-
-// Stretches of the schedule where nothing is sung: the intro under the title
-// banner, the break after the first chorus, and the bridge under the credit
-// and rights banners. [first step, step where singing may resume).
-struct Silence {
-    const char *name;
-    int fromStep;
-    int toStep;
-};
-const std::vector<Silence> UnsungStretches = {
-    {"intro", 0, 7}, {"break", 58, 61}, {"banners", 103, 116},
-};
 
 class ThemeSong : public ::testing::Test {
 protected:
@@ -130,10 +110,13 @@ TEST_F(ThemeSong, LastsTwoAndAHalfToThreeAndAHalfMinutes)
 
 TEST_F(ThemeSong, EndsSoonAfterTheEndBanner)
 {
-    // The end banner shows at step 148; a song that ends before it never
-    // shows it, one that runs far past it leaves the player waiting.
-    EXPECT_GE(sixteenths(song->endTick), 1480.0);
-    EXPECT_LE(sixteenths(song->endTick), 1650.0);
+    // A song that ends before the end banner's step never shows it; one that
+    // runs far past it (over ten and a half bars) leaves the player waiting.
+    const auto banner = std::find_if(LyricSchedule.begin(), LyricSchedule.end(),
+                                     [](const LyricCue &cue) { return cue.kind == LyricKind::End; });
+    ASSERT_NE(banner, LyricSchedule.end());
+    EXPECT_GE(sixteenths(song->endTick), 10.0 * banner->step);
+    EXPECT_LE(sixteenths(song->endTick), 10.0 * banner->step + 170.0);
 }
 
 TEST_F(ThemeSong, EveryNoteIsReleasedBeforeTheEnd)
@@ -163,10 +146,13 @@ TEST_F(ThemeSong, HasMelodyBassChordsAndDrums)
 TEST_F(ThemeSong, EachSungLineBeginsOnItsStepOrJustAfter)
 {
     const auto markers = lineMarkers();
-    ASSERT_EQ(markers.size(), SungSchedule.size());
+    std::vector<LyricCue> sung;
+    std::copy_if(LyricSchedule.begin(), LyricSchedule.end(), std::back_inserter(sung),
+                 [](const LyricCue &cue) { return cue.kind == LyricKind::Line; });
+    ASSERT_EQ(markers.size(), sung.size());
     for (std::size_t i = 0; i < markers.size(); ++i) {
         const auto [tick, line] = markers[i];
-        const SungLine expected = SungSchedule[i];
+        const LyricCue &expected = sung[i];
         SCOPED_TRACE("step " + std::to_string(expected.step));
         EXPECT_EQ(line, expected.line);
         // The words are up when the voice comes in, never after it.
@@ -213,14 +199,26 @@ TEST_F(ThemeSong, EveryMelodyPhraseIsAScheduledLine)
 
 TEST_F(ThemeSong, NothingIsSungUnderTheBanners)
 {
+    // From the start (the intro under the title banner), and from each cue
+    // that takes the words away (the cleared line of the break, the credit and
+    // rights banners of the bridge), up to the next sung line.
     const auto notes = melodyNoteOns();
-    for (const Silence &stretch : UnsungStretches) {
-        SCOPED_TRACE(stretch.name);
-        const std::int64_t from = ticks(10.0 * stretch.fromStep);
-        const std::int64_t to = ticks(10.0 * stretch.toStep);
-        EXPECT_FALSE(std::any_of(notes.begin(), notes.end(), [&](const MidiEvent &e) {
-            return e.tick >= from && e.tick < to;
-        }));
+    std::optional<int> unsungFrom = 0;
+    for (const LyricCue &cue : LyricSchedule) {
+        if (cue.kind != LyricKind::Line) {
+            if (!unsungFrom && cue.kind != LyricKind::End)
+                unsungFrom = cue.step;
+            continue;
+        }
+        if (unsungFrom) {
+            SCOPED_TRACE("steps " + std::to_string(*unsungFrom) + " to " + std::to_string(cue.step));
+            const std::int64_t from = ticks(10.0 * *unsungFrom);
+            const std::int64_t to = ticks(10.0 * cue.step);
+            EXPECT_FALSE(std::any_of(notes.begin(), notes.end(), [&](const MidiEvent &e) {
+                return e.tick >= from && e.tick < to;
+            }));
+        }
+        unsungFrom.reset();
     }
 }
 

@@ -209,8 +209,10 @@ const WriteCase writeCases[] = {
      "  [KoTeBu]\r\n\tnote, \"quoted\"\r\n\xFF\xFE broken \x80\r\n\r\nJoho=3\r\n  Aijo=2\r\n"},
     {"EveryLineEndsInCrLf", "[KoTeBu]\nA=1\rJoho=1\n\nB=2", "KoTeBu", "Joho", "4", "[KoTeBu]\r\nA=1\r\nJoho=4\r\n\r\nB=2\r\n"},
     {"ByteOrderMarkKept", "\xEF\xBB\xBF[KoTeBu]\r\nJoho=1\r\n", "KoTeBu", "Joho", "2", "\xEF\xBB\xBF[KoTeBu]\r\nJoho=2\r\n"},
-    {"ValueWithCommasAndQuotes", "[Pack]\r\nKoTeBuPath=x\r\n", "Pack", "KoTeBuPath", R"(/home/p/My,Pictures "x"/)",
-     "[Pack]\r\nKoTeBuPath=/home/p/My,Pictures \"x\"/\r\n"},
+    // A folder is stored as it is, the very line CommasAndQuotesComeBackWhole
+    // reads back whole; the other game's folder beside it stays empty.
+    {"FolderWithCommaQuotesAndBackslashes", "[Pack]\r\nKoTeBuPath=\r\nKoTeBu2Path=\r\n", "Pack", "KoTeBuPath",
+     R"(C:\My,Pictures "x"\)", "[Pack]\r\nKoTeBuPath=C:\\My,Pictures \"x\"\\\r\nKoTeBu2Path=\r\n"},
     {"LineBreaksInTheValueAreDropped", "[Pack]\r\nKoTeBuPath=x\r\nB=1\r\n", "Pack", "KoTeBuPath", "a\r\n[Pack]\rB=2\n",
      "[Pack]\r\nKoTeBuPath=a[Pack]B=2\r\nB=1\r\n"},
     {"EmptyValue", "[KoTeBu]\r\nJoho=1\r\n", "KoTeBu", "Joho", "", "[KoTeBu]\r\nJoho=\r\n"},
@@ -225,15 +227,6 @@ const WriteCase writeCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, IniWrite, ::testing::ValuesIn(writeCases),
                          [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(IniFixture, FolderWithCommaAndQuotesSurvivesWriteAndRead)
-{
-    sandbox.writeFile(QStringLiteral("KTBSP.INI"), "[Pack]\r\nKoTeBuPath=\r\nKoTeBu2Path=\r\n");
-    const QString folder = QStringLiteral("C:\\My,Pictures \"x\"\\");
-    WriteIni(QStringLiteral("KTBSP"), QStringLiteral("Pack"), QStringLiteral("KoTeBuPath"), folder);
-    EXPECT_EQ(ReadIni(QStringLiteral("KTBSP"), QStringLiteral("Pack"), QStringLiteral("KoTeBuPath")), folder);
-    EXPECT_EQ(ReadIni(QStringLiteral("KTBSP"), QStringLiteral("Pack"), QStringLiteral("KoTeBu2Path")), QString(""));
-}
 
 TEST_F(IniFixture, SeveralKeysAtOnceEndAsSeparateWritesWould)
 {
@@ -295,6 +288,9 @@ TEST_F(IniFixture, TemporaryFileThatCannotBeMadeIsReportedAndTheFileKept)
     EXPECT_EQ(sandbox.readFile(QStringLiteral("KTBSP.INI")), original);
 }
 
+// What else may hold the temporary name (a link to a file outside the game
+// folder, a dangling link, a FIFO), for a plain save and a linked one, is a
+// seed of the save fuzz target, replayed by every test run.
 TEST_F(IniFixture, LeftOverTemporaryFileIsReplacedAndGone)
 {
     sandbox.writeFile(QStringLiteral("KTBSP.INI"), "[KoTeBu]\r\nJoho=1\r\n");
@@ -335,38 +331,6 @@ TEST_F(IniFixture, LinkedSaveIsWrittenThroughTheLinkAndKeepsItsMode)
     EXPECT_EQ(QFile::permissions(QStringLiteral("synced/KTBSP.INI")) & mask, readOnly);
     EXPECT_EQ(filesHere(), (QStringList{QStringLiteral("KTBSP.INI"), QStringLiteral("synced")}));
     EXPECT_EQ(QDir(QStringLiteral("synced")).entryList(QDir::Files), QStringList{QStringLiteral("KTBSP.INI")});
-}
-
-// The temporary file's name is the game's own. A link found there is removed,
-// never written through: the file it points at, outside the game folder,
-// stays as it was, and nothing is made where a dangling one points.
-TEST_F(IniFixture, LinkAtTheTemporaryNameLeavesWhatItPointsAtAlone)
-{
-    ASSERT_TRUE(QDir(sandbox.dir()).mkdir(QStringLiteral("outside")));
-    ASSERT_TRUE(QDir(sandbox.dir()).mkdir(QStringLiteral("synced")));
-    for (const bool linkedSave : {false, true}) {
-        for (const char *pointsAt : {"outside/precious", "outside/nothing"}) {
-            SCOPED_TRACE(std::string(pointsAt) + (linkedSave ? ", save linked" : ""));
-            const QString save = linkedSave ? QStringLiteral("synced/KTBSP.INI") : QStringLiteral("KTBSP.INI");
-            const QString swap = linkedSave ? QStringLiteral("synced/KTBSP.$$$") : QStringLiteral("KTBSP.$$$");
-            QFile::remove(QStringLiteral("KTBSP.INI"));
-            sandbox.writeFile(save, "[KoTeBu]\r\nJoho=1\r\n");
-            if (linkedSave) {
-                ASSERT_TRUE(QFile::link(save, QStringLiteral("KTBSP.INI")));
-            }
-            sandbox.writeFile(QStringLiteral("outside/precious"), "not the game's");
-            ASSERT_TRUE(QFile::link(QDir(sandbox.dir()).filePath(QString::fromLatin1(pointsAt)), swap));
-
-            WriteIni(QStringLiteral("KTBSP"), QStringLiteral("KoTeBu"), QStringLiteral("Joho"), 2);
-            EXPECT_EQ(sandbox.readFile(save), "[KoTeBu]\r\nJoho=2\r\n");
-            EXPECT_FALSE(QFileInfo(save).isSymLink());
-            EXPECT_EQ(QFileInfo(QStringLiteral("KTBSP.INI")).isSymLink(), linkedSave);
-            EXPECT_EQ(sandbox.readFile(QStringLiteral("outside/precious")), "not the game's");
-            EXPECT_EQ(QDir(QStringLiteral("outside")).entryList(QDir::Files | QDir::System),
-                      QStringList{QStringLiteral("precious")});
-            EXPECT_FALSE(QFileInfo(swap).exists() || QFileInfo(swap).isSymLink()) << "nothing stays behind";
-        }
-    }
 }
 
 // The Exit save reports a failure to its caller, which offers a retry.
