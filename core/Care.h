@@ -27,8 +27,9 @@ struct CareOutcome {
 // it raises. Empty for a number that is no item.
 QString careItemName(int item);
 
-// A care item dropped on the heroine. Acts only when LastPhase is the night;
-// any other item index or phase gives an empty outcome. The caller shows the
+// A care item dropped on the heroine. Acts only when LastPhase is the night:
+// another phase gives only its refusal, a number that is no item an empty
+// outcome. The caller shows the
 // message (clearing Label2 when it is empty) and refreshes the status line;
 // a refusal's reason is only spoken.
 CareOutcome CareAction(GameState &state, int item);

@@ -24,15 +24,16 @@ Form3::Form3(const QPixmap &monster, bool secondGame, int enemyIndex, QWidget *p
 
     kotebu::CenterForm(this);
 
+    const QString name = kotebu::enemyBookName(secondGame, enemyIndex);
+    const QString description = kotebu::enemyBookDescription(secondGame, enemyIndex);
     ui->Image1->setPixmap(monster);
-    ui->Image1->setAccessibleName(kotebu::enemyBookName(secondGame, enemyIndex));
-    ui->Label2->setText(kotebu::displayText(kotebu::enemyBookName(secondGame, enemyIndex)));
-    ui->Label1->setText(kotebu::displayText(kotebu::enemyBookDescription(secondGame, enemyIndex)));
+    ui->Image1->setAccessibleName(name);
+    ui->Label2->setText(kotebu::displayText(name));
+    ui->Label1->setText(kotebu::displayText(description));
     // What the viewer shows is read out as it opens, after its title and
     // its button, without a key to press.
-    const QString name = kotebu::enemyBookName(secondGame, enemyIndex);
     if (!name.isEmpty())
-        SpokenNote::of(this)->say(tr("%1。%2").arg(name, kotebu::enemyBookDescription(secondGame, enemyIndex)));
+        SpokenNote::of(this)->say(tr("%1。%2").arg(name, description));
 
     connect(ui->Command1, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -21,11 +21,11 @@ namespace {
 // another folder, or play knowing the day will not be kept.
 void askWhenTheDayCannotBeKept()
 {
-    const QString stateFile = iniFileName(settings::stateFile());
     if (iniCanBeSaved(settings::stateFile()))
         return;
     MessageRequest question;
-    question.text = QCoreApplication::translate("FolderLock", "%1 を保存できないフォルダです。").arg(stateFile)
+    question.text = QCoreApplication::translate("FolderLock", "%1 を保存できないフォルダです。")
+                        .arg(iniFileName(settings::stateFile()))
         + gameLineBreak() + QCoreApplication::translate("FolderLock", "このまま遊んでも、今日の冒険は保存されません。遊びますか？");
     question.icon = MessageIcon::Warning;
     question.buttons = MessageButtons::YesNo;

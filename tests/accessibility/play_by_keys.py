@@ -15,7 +15,8 @@ full: refused), gives the book, shortens the day in Game > Config; asks to
 Exit and answers No; after the fight opens the enemy viewer with Return and
 closes it; in the ending tabs to its text and presses 完. On the way every
 showing picture of the selector and the game window must have a name, and
-afterwards Orca's own record must hold what a sighted player reads: her
+Orca's own record must come to hold, each in its moment, what a sighted
+player reads: her
 birthday, the refusal, the status with the figures when the focus comes back
 to her picture, the morning, the monster in the viewer and the ending with
 its score.
@@ -63,7 +64,7 @@ BOSS_MESSAGE_START = "まねっこぷぅが現れた！"
 PICTURE_ROLES = {"image", "push button", "frame"}
 
 # What Orca must say, each a row: why, and a piece of the utterance. The
-# test waits for each before the game goes on, and finds all in the record.
+# test waits for each in Orca's record before the game goes on.
 BIRTHDAY = ("her birthday on the night the game opens", "ことぶは28才になった。")
 REFUSAL = ("the heart refused: her love is full", "愛情はもう上がらない。")
 STATUS = ("the status with the new figure as the focus comes back to her", "28才 ／ 経験値 299 体力：3 愛情：5 情報力：5 知識：5")
@@ -369,9 +370,6 @@ def play(root):
         print("Orca said:\n  " + "\n  ".join(said))
     if saved(folder, "Gaming") != "OFF":
         raise Failure("the ending did not mark the game finished: Gaming=%r" % saved(folder, "Gaming"))
-    missing = [why for why, words in SPOKEN if not any(words in line for line in said)]
-    if missing:
-        raise Failure("Orca did not speak %s; it said:\n  %s" % ("; ".join(missing), "\n  ".join(said)))
 
 
 def main():

@@ -7,7 +7,6 @@
 #include "Care.h"
 #include "DayEvents.h"
 #include "Demoform.h"
-#include "EnemyBook.h"
 #include "Ending.h"
 #include "Fakes.h"
 #include "FakeSound.h"
@@ -42,8 +41,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
-#include <set>
 
 using namespace kotebu;
 
