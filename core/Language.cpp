@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <utility>
+
 namespace kotebu {
 
 namespace {
@@ -16,6 +18,8 @@ const QString English = QStringLiteral("en");
 const QString TranslationFolder = QStringLiteral(":/i18n");
 const QString TranslationPrefix = QStringLiteral("kotebu_");
 
+QList<QTranslator *> installed;
+
 } // namespace
 
 QString chooseTranslation(const QStringList &desktopLanguages, const QStringList &translations)
@@ -23,13 +27,20 @@ QString chooseTranslation(const QStringList &desktopLanguages, const QStringList
     for (const QString &asked : desktopLanguages) {
         // "en-US", "en-Latn-US", "en": Qt lists each language and its forms.
         const QString name = QString(asked).replace(QLatin1Char('-'), QLatin1Char('_'));
-        const QString language = name.section(QLatin1Char('_'), 0, 0).toLower();
-        if (name == QLatin1String("C") || name == QLatin1String("POSIX") || language == Japanese)
+        const QLocale wanted(name);
+        if (name == QLatin1String("C") || name == QLatin1String("POSIX") || wanted.language() == QLocale::Japanese)
             return QString();
         if (translations.contains(name))
             return name;
-        if (translations.contains(language))
-            return language;
+        // Otherwise a translation of the language in the script the desktop
+        // writes it in: Chinese of Hong Kong, Macao or Taiwan reads the
+        // Traditional translation, of Singapore or the mainland the
+        // Simplified one. QLocale fills in the script a name leaves out.
+        for (const QString &translation : translations) {
+            const QLocale offered(translation);
+            if (offered.language() == wanted.language() && offered.script() == wanted.script())
+                return translation;
+        }
     }
     return desktopLanguages.isEmpty() ? QString() : English;
 }
@@ -51,14 +62,24 @@ QString installTranslations(const QStringList &desktopLanguages)
     // where there is one (pictures::, by the default locale).
     QLocale::setDefault(QLocale(language));
 
-    auto *qt = new QTranslator(QCoreApplication::instance());
-    if (qt->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
-    if (!translation.isEmpty()) {
-        auto *game = new QTranslator(QCoreApplication::instance());
-        if (game->load(TranslationPrefix + translation, TranslationFolder))
-            QCoreApplication::installTranslator(game);
+    // Installed again, the language before goes (the translation tests walk
+    // every language in one run).
+    for (QTranslator *old : std::exchange(installed, {})) {
+        QCoreApplication::removeTranslator(old);
+        delete old;
     }
+    auto install = [](const QString &name, const QString &folder) {
+        auto *translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(name, folder)) {
+            QCoreApplication::installTranslator(translator);
+            installed.append(translator);
+        } else {
+            delete translator;
+        }
+    };
+    install(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (!translation.isEmpty())
+        install(TranslationPrefix + translation, TranslationFolder);
     return language;
 }
 
