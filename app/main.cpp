@@ -1,7 +1,7 @@
 #include "Accessible.h"
 #include "FolderLock.h"
+#include "Fonts.h"
 #include "Form1.h"
-#include "Forms.h"
 #include "Language.h"
 #include "Main.h"
 #include "Pictures.h"
@@ -26,9 +26,9 @@ int main(int argc, char *argv[])
     // hiding between two steps of the start-up must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     // The desktop's language, chosen once, before any window or text is made.
-    kotebu::installTranslations(QLocale::system().uiLanguages());
+    const QString language = kotebu::installTranslations(QLocale::system().uiLanguages());
     kotebu::installWidgetPlatform();
-    kotebu::installJapaneseFonts();
+    kotebu::installFonts(language);
     kotebu::installAccessibility();
     kotebu::installSound();
     const kotebu::FolderLock folderLock;

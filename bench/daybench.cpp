@@ -19,7 +19,7 @@
 #include "Form1.h"
 #include "Form7.h"
 #include "Form8.h"
-#include "Forms.h"
+#include "Fonts.h"
 #include "Main.h"
 #include "Sound.h"
 #include "Lyrics.h"
@@ -250,7 +250,7 @@ int main(int argc, char *argv[])
             return 1;
     }
     installWidgetPlatform();
-    installJapaneseFonts();
+    installFonts(QStringLiteral("ja"));
     installSound();
 
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("day");

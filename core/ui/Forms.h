@@ -35,15 +35,12 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
 // The widget paints its own background in `colour`.
 void fillBackground(QWidget *widget, const QColor &colour);
 
-// A font of the windows by its Windows name (see installJapaneseFonts()).
+// A font of the windows by its Windows name, in the faces of the language's
+// region (see Fonts.h).
 // Form files hold whole points only; several windows sit between them.
 QFont windowsFont(const QString &family, qreal points, bool bold = false);
 
 // The widget's own font at a size between the form file's whole points.
 void setPointSize(QWidget *widget, qreal points);
-
-// Maps the Windows font names of the windows ("ＭＳ Ｐゴシック", "MS Sans Serif"...)
-// onto the installed IPA fonts. Call once after the application exists.
-void installJapaneseFonts();
 
 } // namespace kotebu

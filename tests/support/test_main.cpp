@@ -1,7 +1,7 @@
 // The main of the window test binaries: a QApplication on the headless
 // platform (the rules and store tests have core_test_main.cpp).
 #include "Accessible.h"
-#include "Forms.h"
+#include "Fonts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,7 +18,7 @@ int main(int argc, char **argv)
         qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
 
     QApplication app(argc, argv);
-    kotebu::installJapaneseFonts();
+    kotebu::installFonts(QStringLiteral("ja"));
     kotebu::installAccessibility();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

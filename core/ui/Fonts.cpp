@@ -1,0 +1,173 @@
+#include "Fonts.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QWidget>
+
+#include <array>
+
+namespace kotebu {
+
+namespace {
+
+enum class Face { Gothic, PGothic, Mincho, PMincho };
+constexpr int FaceCount = 4;
+
+struct Region {
+    const char *language; // as chosen at start: "zh_CN"; the design's for the rest
+    // The faces to try for each kind, best first: Windows' own faces of the
+    // region under their English and their own names, then those Debian
+    // ships, then any CJK face of the region at all.
+    std::array<QStringList, FaceCount> candidates;
+};
+
+const Region Design = {"ja", {{
+    {"ＭＳ ゴシック", "MS Gothic", "IPAGothic", "IPAPGothic", "Yu Gothic", "Meiryo", "Noto Sans CJK JP"},
+    {"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "IPAGothic", "Yu Gothic", "Meiryo", "Noto Sans CJK JP"},
+    {"ＭＳ 明朝", "MS Mincho", "IPAMincho", "IPAPMincho", "Yu Mincho", "Noto Serif CJK JP"},
+    {"ＭＳ Ｐ明朝", "MS PMincho", "IPAPMincho", "IPAMincho", "Yu Mincho", "Noto Serif CJK JP"},
+}}};
+
+// A region's sans face serves for the fixed-pitch Gothic too: the windows use
+// that one for labels, never for columns.
+const std::array<Region, 3> OtherRegions = {{
+    {"zh_CN", {{
+        {"Microsoft YaHei", "SimHei", "Noto Sans CJK SC"},
+        {"Microsoft YaHei", "SimHei", "Noto Sans CJK SC"},
+        {"SimSun", "Noto Serif CJK SC", "Microsoft YaHei", "Noto Sans CJK SC"},
+        {"SimSun", "Noto Serif CJK SC", "Microsoft YaHei", "Noto Sans CJK SC"},
+    }}},
+    {"zh_TW", {{
+        {"Microsoft JhengHei", "Noto Sans CJK TC"},
+        {"Microsoft JhengHei", "Noto Sans CJK TC"},
+        {"PMingLiU", "MingLiU", "Noto Serif CJK TC", "Microsoft JhengHei", "Noto Sans CJK TC"},
+        {"PMingLiU", "MingLiU", "Noto Serif CJK TC", "Microsoft JhengHei", "Noto Sans CJK TC"},
+    }}},
+    {"ko", {{
+        {"Malgun Gothic", "Gulim", "Noto Sans CJK KR"},
+        {"Malgun Gothic", "Gulim", "Noto Sans CJK KR"},
+        {"Batang", "Noto Serif CJK KR", "Malgun Gothic", "Noto Sans CJK KR"},
+        {"Batang", "Noto Serif CJK KR", "Malgun Gothic", "Noto Sans CJK KR"},
+    }}},
+}};
+
+// The Windows names the windows use, and the kind of face each is.
+struct WindowsName {
+    const char *name;
+    Face face;
+};
+const std::array<WindowsName, 10> WindowsNames = {{
+    {"ＭＳ ゴシック", Face::Gothic},
+    {"ＭＳ Ｐゴシック", Face::PGothic},
+    {"ＭＳ 明朝", Face::Mincho},
+    {"ＭＳ Ｐ明朝", Face::PMincho},
+    {"MS Gothic", Face::Gothic},
+    {"MS PGothic", Face::PGothic},
+    {"MS Mincho", Face::Mincho},
+    {"MS PMincho", Face::PMincho},
+    // The Latin dialog faces: a proportional Gothic keeps kana on the line.
+    {"MS Sans Serif", Face::PGothic},
+    {"MS UI Gothic", Face::PGothic},
+}};
+
+// The installed faces of the current language, for each kind.
+std::array<QStringList, FaceCount> installed;
+// Whether the language's faces are the design's own: then a Windows name
+// that is installed is the face itself, and nothing is replaced.
+bool designFaces = true;
+
+const Region &regionOf(const QString &language)
+{
+    for (const Region &region : OtherRegions)
+        if (language == QLatin1String(region.language))
+            return region;
+    return Design;
+}
+
+// Before a widget is first shown, the Windows face it names becomes the
+// region's. Only widgets with a font of their own are touched; the others
+// take the application's, which installFonts() sets.
+class RegionalFaces final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Polish && watched->isWidgetType()) {
+            auto *widget = static_cast<QWidget *>(watched);
+            if (widget->testAttribute(Qt::WA_SetFont)) {
+                const QFont font = regionalFont(widget->font());
+                if (font.families() != widget->font().families())
+                    widget->setFont(font);
+            }
+        }
+        return false;
+    }
+};
+
+RegionalFaces *filter = nullptr;
+
+} // namespace
+
+void installFonts(const QString &language)
+{
+    const Region &region = regionOf(language);
+    designFaces = &region == &Design;
+    const QStringList families = QFontDatabase::families();
+    for (int face = 0; face < FaceCount; ++face) {
+        installed[face].clear();
+        for (const QString &family : region.candidates[face])
+            if (families.contains(family, Qt::CaseInsensitive) && !installed[face].contains(family))
+                installed[face] << family;
+    }
+
+    // A font named in code by its Windows name finds the region's faces when
+    // the name itself is not installed (Windows finds its own faces first).
+    for (const WindowsName &name : WindowsNames) {
+        const QString windowsName = QString::fromUtf8(name.name);
+        QFont::removeSubstitutions(windowsName);
+        if (!installed[int(name.face)].isEmpty())
+            QFont::insertSubstitutions(windowsName, installed[int(name.face)]);
+    }
+
+    // Widgets that name no font of their own take the proportional Gothic,
+    // so captions never fall back to a Latin-only face.
+    const QStringList base = installed[int(Face::PGothic)];
+    if (!base.isEmpty()) {
+        QFont font = QGuiApplication::font();
+        font.setFamilies(base);
+        QGuiApplication::setFont(font);
+    }
+
+    // In another region a Windows face that is installed (the design's own,
+    // on a Windows with Japanese fonts) is the wrong one: the windows' fonts
+    // are given the region's faces by name.
+    if (!filter && QCoreApplication::instance()) {
+        filter = new RegionalFaces(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(filter);
+    }
+}
+
+QStringList regionalFamilies(const QString &windowsName)
+{
+    for (const WindowsName &name : WindowsNames)
+        if (windowsName == QString::fromUtf8(name.name))
+            return installed[int(name.face)];
+    return {};
+}
+
+QFont regionalFont(const QFont &font)
+{
+    if (designFaces || font.families().isEmpty())
+        return font;
+    const QStringList families = regionalFamilies(font.families().constFirst());
+    if (families.isEmpty())
+        return font;
+    QFont regional = font;
+    regional.setFamilies(families);
+    return regional;
+}
+
+} // namespace kotebu

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+namespace kotebu {
+
+// The windows name their fonts as the original does on Windows ("ＭＳ Ｐゴシック",
+// "ＭＳ 明朝", "MS Sans Serif"). Each stands for a face of the language's own
+// region: the Han characters Japanese and Chinese share are drawn differently
+// in Japan, the mainland, Taiwan and Korea, and a face of one region lacks
+// characters the others use.
+//
+//   Japanese (and English, which the design's faces draw): the design's own
+//     faces where Windows has them, else IPA (Debian's fonts-ipafont).
+//   Simplified Chinese: Microsoft YaHei / SimSun, else Noto Sans / Serif CJK SC.
+//   Traditional Chinese: Microsoft JhengHei / PMingLiU, else Noto Sans / Serif CJK TC.
+//   Korean: Malgun Gothic / Batang, else Noto Sans / Serif CJK KR.
+//
+// Call once, after the application exists and the language is chosen
+// ("ja", "en", "zh_CN", ...), before any window is made; calling it again
+// with another language serves the windows made after.
+void installFonts(const QString &language);
+
+// The installed faces, best first, that the Windows face `windowsName` is
+// drawn with in the language installFonts() was given; empty for a name that
+// is no Windows face of the windows', or when no face of the region is
+// installed.
+QStringList regionalFamilies(const QString &windowsName);
+
+// `font` with its Windows face replaced by regionalFamilies(); any other font
+// as it is.
+QFont regionalFont(const QFont &font);
+
+} // namespace kotebu
