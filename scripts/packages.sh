@@ -6,7 +6,7 @@ kotebu_packages=(
     qt6-base-dev libgl-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libfluidsynth-dev libsdl2-dev timgm6mb-soundfont
-    fonts-ipafont-gothic fonts-ipafont-mincho
+    fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
     qt6-wayland
 )
 kotebu_test_packages=(googletest libgtest-dev libgmock-dev)

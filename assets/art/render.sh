@@ -22,8 +22,10 @@
 #                       librsvg smooths edges differently, a newer ImageMagick
 #                       picks other palette colours)
 #
-# Needs python3, rsvg-convert (Debian: librsvg2-bin) and ImageMagick: opaque
-# pictures are stored with a palette to keep them small.
+# Needs python3, rsvg-convert (Debian: librsvg2-bin), ImageMagick (opaque
+# pictures are stored with a palette to keep them small) and the fonts the
+# pictures' words are set in: fonts-ipafont-gothic, and fonts-noto-cjk for
+# the Chinese and Korean titles.
 set -eu
 
 ART=$(cd "$(dirname "$0")" && pwd)
@@ -72,7 +74,7 @@ done
 # drawings' words are set in.
 renderers() {
     printf 'renderers: %s; %s' "$(rsvg-convert --version)" "$("$IM" -version | sed -n 's/^Version: \(ImageMagick [^ ]*\).*/\1/p')"
-    for family in IPAGothic IPAPGothic; do
+    for family in IPAGothic IPAPGothic "Noto Sans CJK SC:bold"; do
         printf '; %s %s' "$family" "$(sha256sum "$(fc-match -f '%{file}' "$family")" | cut -c1-16)"
     done
     echo

@@ -21,11 +21,17 @@ namespace {
 QPixmap resource(const QString &name)
 {
     // A picture with words in it comes in the game's language where it is
-    // drawn in it: pictures/<language>/<name>.
+    // drawn in it: pictures/<language>_<region>/<name> for a language whose
+    // regions write differently (zh_CN, zh_TW), else pictures/<language>/.
     QString path = QStringLiteral(":/pictures/") + name;
-    const QString translated = QStringLiteral(":/pictures/%1/%2").arg(QLocale().name().section(QLatin1Char('_'), 0, 0), name);
-    if (QFile::exists(translated + QStringLiteral(".png")))
-        path = translated;
+    const QString locale = QLocale().name();
+    for (const QString &folder : {locale, locale.section(QLatin1Char('_'), 0, 0)}) {
+        const QString translated = QStringLiteral(":/pictures/%1/%2").arg(folder, name);
+        if (QFile::exists(translated + QStringLiteral(".png"))) {
+            path = translated;
+            break;
+        }
+    }
     if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0) {
         QPixmap twice(path + QStringLiteral("@2x.png"));
         if (!twice.isNull()) {
