@@ -945,6 +945,13 @@
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>音楽と効果音</source>
+        <translation>Music and sound effects</translation>
+    </message>
+</context>
+<context>
     <name>Story</name>
     <message>
         <source>むかし、この地は恐ろしい魔物に苦しめられていた。村は焼かれ、人々は夜ごと震えて眠った。そのとき一人の女戦士が剣を取った。名はことぶ。幾度倒れても立ち上がった彼女は、ついに魔物を討ち、大地に平和を取り戻した。</source>

@@ -1,0 +1,1158 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="ja">
+<context>
+    <name>Battle</name>
+    <message>
+        <source>ことぶは闘った。</source>
+        <extracomment>The fight&apos;s result follows on the same line with nothing between: a translation ends with the space its language wants there.</extracomment>
+        <translation>琴舞奮勇作戰。</translation>
+    </message>
+    <message>
+        <source>ことぶは勝った！経験値%1を得た。</source>
+        <translation>琴舞獲勝！獲得經驗值%1。</translation>
+    </message>
+    <message>
+        <source>ことぶは負けた！ことぶは傷を負った。</source>
+        <translation>琴舞落敗了！琴舞受了傷。</translation>
+    </message>
+    <message>
+        <source>敵はパイとコーヒーを置いていった。体力が１アップした！</source>
+        <translation>敵人留下了派和咖啡。體力增加了１！</translation>
+    </message>
+    <message>
+        <source>ハルーネンは闘った。</source>
+        <extracomment>The fight&apos;s result follows on the same line with nothing between: a translation ends with the space its language wants there.</extracomment>
+        <translation>哈露寧奮勇作戰。</translation>
+    </message>
+    <message>
+        <source>ハルーネンは勝った！経験値%1を得た。</source>
+        <translation>哈露寧獲勝！獲得經驗值%1。</translation>
+    </message>
+    <message>
+        <source>ハルーネンは負けた！ハルーネンは傷を負った。</source>
+        <translation>哈露寧落敗了！哈露寧受了傷。</translation>
+    </message>
+    <message>
+        <source>敵はランチを置いていった。体力が１アップした！</source>
+        <translatorcomment>便當 (a packed lunch box) is the everyday Taiwanese word for the lunch the enemy leaves.</translatorcomment>
+        <translation>敵人留下了便當。體力增加了１！</translation>
+    </message>
+    <message>
+        <source>魅力が１アップした！</source>
+        <translation>魅力增加了１！</translation>
+    </message>
+    <message>
+        <source>知識が１アップした！</source>
+        <translation>知識增加了１！</translation>
+    </message>
+    <message>
+        <source>情報力が１アップした！</source>
+        <translation>情報增加了１！</translation>
+    </message>
+    <message>
+        <source>愛情が１アップした！</source>
+        <translation>愛心增加了１！</translation>
+    </message>
+    <message>
+        <source>魅力が１減った！</source>
+        <translation>魅力減少了１！</translation>
+    </message>
+    <message>
+        <source>知識が１減った！</source>
+        <translation>知識減少了１！</translation>
+    </message>
+    <message>
+        <source>情報力が１減った！</source>
+        <translation>情報減少了１！</translation>
+    </message>
+    <message>
+        <source>愛情が１減った！</source>
+        <translation>愛心減少了１！</translation>
+    </message>
+    <message>
+        <source>%1が現れた！</source>
+        <translation>%1出現了！</translation>
+    </message>
+</context>
+<context>
+    <name>Care</name>
+    <message>
+        <source>ことぶは花に水をやった。愛情が１増えた。</source>
+        <translation>琴舞替花澆了水。愛心增加了１。</translation>
+    </message>
+    <message>
+        <source>ハルーネンは飼犬に餌をやった。愛情が１増えた。</source>
+        <translation>哈露寧餵了家裡的狗。愛心增加了１。</translation>
+    </message>
+    <message>
+        <source>ことぶは体力をつけた。魅力が１減った。</source>
+        <translation>琴舞鍛鍊了體力。魅力減少了１。</translation>
+    </message>
+    <message>
+        <source>ハルーネンは体力をつけた。魅力が１減った。</source>
+        <translation>哈露寧鍛鍊了體力。魅力減少了１。</translation>
+    </message>
+    <message>
+        <source>ことぶは化粧をした。魅力が１増えた。</source>
+        <translation>琴舞化了妝。魅力增加了１。</translation>
+    </message>
+    <message>
+        <source>ハルーネンは化粧をした。魅力が１増えた。</source>
+        <translation>哈露寧化了妝。魅力增加了１。</translation>
+    </message>
+    <message>
+        <source>ことぶは武術の勉強をした。知識が１増えた。</source>
+        <translation>琴舞研習了武術。知識增加了１。</translation>
+    </message>
+    <message>
+        <source>ハルーネンは武術の勉強をした。知識が１増えた。</source>
+        <translation>哈露寧研習了武術。知識增加了１。</translation>
+    </message>
+    <message>
+        <source>ことぶは新聞を見た。情報力が１増えた。</source>
+        <translation>琴舞看了報紙。情報增加了１。</translation>
+    </message>
+    <message>
+        <source>ハルーネンは新聞を見た。情報力が１増えた。</source>
+        <translation>哈露寧看了報紙。情報增加了１。</translation>
+    </message>
+    <message>
+        <source>愛情はもう上がらない。</source>
+        <translation>愛心已經無法再提升。</translation>
+    </message>
+    <message>
+        <source>体力はもう上がらない。</source>
+        <translation>體力已經無法再提升。</translation>
+    </message>
+    <message>
+        <source>魅力が足りないので、体力をつけられない。</source>
+        <translation>魅力不足，無法鍛鍊體力。</translation>
+    </message>
+    <message>
+        <source>魅力はもう上がらない。</source>
+        <translation>魅力已經無法再提升。</translation>
+    </message>
+    <message>
+        <source>知識はもう上がらない。</source>
+        <translation>知識已經無法再提升。</translation>
+    </message>
+    <message>
+        <source>情報力はもう上がらない。</source>
+        <translation>情報已經無法再提升。</translation>
+    </message>
+    <message>
+        <source>道具は夜にしか使えない。</source>
+        <translation>道具只能在晚上使用。</translation>
+    </message>
+    <message>
+        <source>ハート：愛情を上げる</source>
+        <translation>紅心：提升愛心</translation>
+    </message>
+    <message>
+        <source>力こぶ：体力を上げる（魅力は下がる）</source>
+        <translation>二頭肌：提升體力（魅力會下降）</translation>
+    </message>
+    <message>
+        <source>リボン：魅力を上げる</source>
+        <translation>緞帶：提升魅力</translation>
+    </message>
+    <message>
+        <source>本：知識を上げる</source>
+        <translation>書本：提升知識</translation>
+    </message>
+    <message>
+        <source>テレビ：情報力を上げる</source>
+        <translation>電視：提升情報</translation>
+    </message>
+</context>
+<context>
+    <name>DayEvents</name>
+    <message>
+        <source>ことぶは素敵な彼氏をみつけ、結婚した。夫は名をパラレルといい、東方の戦士であった。よき伴侶となるであろう。</source>
+        <translation>琴舞找到了一位很棒的對象，和他結了婚。丈夫名叫帕拉雷爾，是來自東方的戰士。想必會是她的好伴侶吧。</translation>
+    </message>
+    <message>
+        <source>ことぶは、かわいい女の子をもうけた。「ハルーネン」と名付けられたその女の子は２人に守られすくすくと育った。</source>
+        <translation>琴舞生了一個可愛的女兒。這個取名為「哈露寧」的女孩，在兩人的守護下健健康康地長大了。</translation>
+    </message>
+    <message>
+        <source>朝になった。ことぶは冒険に出かけた。</source>
+        <translation>天亮了。琴舞出門冒險去了。</translation>
+    </message>
+    <message>
+        <source>ことぶは病気で動けない。かわいそうに…</source>
+        <translation>琴舞生病了，動彈不得。真可憐…</translation>
+    </message>
+    <message>
+        <source>しかし、優しい夫に見守られ、奇跡的に回復力を増している。</source>
+        <translation>不過，在溫柔丈夫的守護下，她正奇蹟般地快速康復。</translation>
+    </message>
+    <message>
+        <source>夜になった。ことぶは、ぐーぐー寝ている。</source>
+        <translation>天黑了。琴舞正呼呼大睡。</translation>
+    </message>
+    <message>
+        <source>ことぶの大きな愛情が娘のハルーネンにそそがれ、ことぶの魅力が増えた。</source>
+        <translation>琴舞把滿滿的愛心傾注在女兒哈露寧身上，琴舞的魅力增加了。</translation>
+    </message>
+    <message>
+        <source>ことぶ&#x3000;%1才&#x3000;／&#x3000;経験値 %2</source>
+        <translation>琴舞&#x3000;%1歲&#x3000;／&#x3000;經驗值 %2</translation>
+    </message>
+    <message>
+        <source>ことぶは%1才になった。</source>
+        <translation>琴舞%1歲了。</translation>
+    </message>
+    <message>
+        <source>ハルーネンは、傷ついたときに通った隣村の医者、ボルテンと恋に落ち、ついに２人は結婚をした。幸せな家庭を築くであろう。</source>
+        <translation>哈露寧和受傷時常去看診的鄰村醫生博爾滕墜入愛河，兩人終於結婚了。想必會建立一個幸福的家庭吧。</translation>
+    </message>
+    <message>
+        <source>ハルーネンは、かわいい娘をもうけた。ハルーネンとボルテンはその子にリックルと名付けた。元気な可愛い子に育つであろう。</source>
+        <translation>哈露寧生了一個可愛的女兒。哈露寧和博爾滕為她取名為莉可露。想必她會長成一個活潑可愛的孩子吧。</translation>
+    </message>
+    <message>
+        <source>朝になった。ハルーネンは修行のために森へ出かけた。</source>
+        <translation>天亮了。哈露寧到森林裡修行去了。</translation>
+    </message>
+    <message>
+        <source>ハルーネンは病気にかかり、動けない。かわいそうに…</source>
+        <translation>哈露寧生病了，動彈不得。真可憐…</translation>
+    </message>
+    <message>
+        <source>しかし、医師である夫の優しい看病によって、奇跡的に回復をしている。</source>
+        <translation>不過，在身為醫生的丈夫細心照料下，她正奇蹟般地康復中。</translation>
+    </message>
+    <message>
+        <source>夜になった。ハルーネンは静かに、眠りについている。</source>
+        <translation>天黑了。哈露寧正安穩地睡著。</translation>
+    </message>
+    <message>
+        <source>ハルーネンの大きな愛情が娘のリックルにそそがれ、ハルーネンの魅力が増えた。</source>
+        <translation>哈露寧把滿滿的愛心傾注在女兒莉可露身上，哈露寧的魅力增加了。</translation>
+    </message>
+    <message>
+        <source>ハルーネン&#x3000;%1才&#x3000;／&#x3000;経験値 %2</source>
+        <translation>哈露寧&#x3000;%1歲&#x3000;／&#x3000;經驗值 %2</translation>
+    </message>
+    <message>
+        <source>ハルーネンは%1才になった。</source>
+        <translation>哈露寧%1歲了。</translation>
+    </message>
+    <message>
+        <source> 体力：%1    愛情：%2    情報力：%3</source>
+        <translation> 體力：%1    愛心：%2    情報：%3</translation>
+    </message>
+    <message>
+        <source>  知識：%1    魅力：%2</source>
+        <translation>  知識：%1    魅力：%2</translation>
+    </message>
+    <message>
+        <source>    既婚</source>
+        <translation>    已婚</translation>
+    </message>
+    <message>
+        <source>／一児の母</source>
+        <translatorcomment>Literally &quot;has one daughter&quot; (the Japanese says &quot;mother of one child&quot;): both heroines&apos; only child is a girl, Harunen and Rickle.</translatorcomment>
+        <translation>／育有一女</translation>
+    </message>
+</context>
+<context>
+    <name>Demoform</name>
+    <message>
+        <source>Team Harukaze presents</source>
+        <translatorcomment>榮譽出品 is the &quot;proudly presents&quot; of Taiwanese film and game credits.</translatorcomment>
+        <translation>春風團隊 榮譽出品</translation>
+    </message>
+    <message>
+        <source>ハル（コマA）</source>
+        <translatorcomment>小春 &quot;little spring&quot; keeps the haru (spring) of the bird&apos;s name; 影格 is an animation frame.</translatorcomment>
+        <translation>小春（第1格）</translation>
+    </message>
+    <message>
+        <source>ハル（コマB）</source>
+        <translation>小春（第2格）</translation>
+    </message>
+    <message>
+        <source>ハル（コマC）</source>
+        <translation>小春（第3格）</translation>
+    </message>
+    <message>
+        <source>ハル（コマD）</source>
+        <translation>小春（第4格）</translation>
+    </message>
+    <message>
+        <source>ハル：春風の小鳥</source>
+        <translation>小春：春風的小鳥</translation>
+    </message>
+    <message>
+        <source>1996</source>
+        <translation>1996</translation>
+    </message>
+</context>
+<context>
+    <name>Ending</name>
+    <message>
+        <source>ついに、ことぶは宿敵まねっこぷぅを打ち負かし、世界に本当のことを取り戻した。もう誰も、あのへんてこな物まねに振り回されることはない。</source>
+        <translation>琴舞終於打敗了宿敵模仿噗噗，為世界找回了真實。再也沒有人會被那些古怪的模仿耍得團團轉了。</translation>
+    </message>
+    <message>
+        <source>ことぶは、まねっこぷぅを倒すことができなかった。やがて村から真実は消え去り、右を見ても左を見ても物まねばかりの、まねっこぷぅの世界になってしまうだろう…</source>
+        <translation>琴舞沒能打倒模仿噗噗。真實終將從村裡消失，不管往左看還是往右看，全都是模仿，變成模仿噗噗的天下吧…</translation>
+    </message>
+    <message>
+        <source>ついにハルーネンは宿敵ハガ・サターンを打ち倒し、村と国を救った。おめでとう、ハルーネン！</source>
+        <translation>哈露寧終於打倒了宿敵哈加土星，拯救了村莊和國家。恭喜妳，哈露寧！</translation>
+    </message>
+    <message>
+        <source>ハルーネンは、ハガ・サターンを倒すことができなかった。村はいずれハガ・サターンの手で、家も畑も村人も、みんなカクカクのポリゴンにされてしまうだろう…</source>
+        <translation>哈露寧沒能打倒哈加土星。村裡的房屋、田地和村民，遲早都會被哈加土星變成稜稜角角的多邊形吧…</translation>
+    </message>
+    <message>
+        <source>KoTeBu2 ハルーネン物語 おわり</source>
+        <translation>KoTeBu2哈露寧物語 完</translation>
+    </message>
+    <message>
+        <source>ＫｏＴｅＢｕ&#x3000;おわり</source>
+        <translation>ＫｏＴｅＢｕ&#x3000;完</translation>
+    </message>
+    <message>
+        <source>得点は%1点でした。</source>
+        <translation>得分為%1分。</translation>
+    </message>
+    <message>
+        <source>残念でした。もう一度挑戦してください！</source>
+        <translation>真可惜。請再挑戰一次！</translation>
+    </message>
+</context>
+<context>
+    <name>FolderLock</name>
+    <message>
+        <source>%1 を保存できないフォルダです。</source>
+        <translation>這個資料夾無法儲存 %1。</translation>
+    </message>
+    <message>
+        <source>このまま遊んでも、今日の冒険は保存されません。遊びますか？</source>
+        <translation>即使繼續玩，今天的冒險也不會儲存。仍要遊玩嗎？</translation>
+    </message>
+    <message>
+        <source>このフォルダのゲームはもう始まっています。</source>
+        <translation>這個資料夾的遊戲已經在執行中。</translation>
+    </message>
+    <message>
+        <source>先に始めたほうで遊んでください。</source>
+        <translation>請在先啟動的那一個遊戲中遊玩。</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>ＫｏＴｅＢｕ ～ことぶ～</source>
+        <translation>ＫｏＴｅＢｕ ～琴舞～</translation>
+    </message>
+    <message>
+        <source>Enterで敵データ（戦いのあと、情報力が５のとき）、アプリケーションキーかShift+F10でメニュー</source>
+        <translation>按Enter看敵人資料（戰鬥後且情報為５時），按選單鍵或Shift+F10開啟選單</translation>
+    </message>
+    <message>
+        <source>道具箱</source>
+        <translation>道具箱</translation>
+    </message>
+    <message>
+        <source>一時停止：押している間は時間が止まる</source>
+        <translation>暫停：按住不放時，時間會靜止</translation>
+    </message>
+    <message>
+        <source>スペースかEnterを押している間、時間が止まる</source>
+        <translation>按住空白鍵或Enter時，時間會靜止</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>遊戲(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>說明(&amp;H)</translation>
+    </message>
+    <message>
+        <source>PopM</source>
+        <translatorcomment>The title of the pop-up menu (menu key, right click), hidden from the menu bar but announced by screen readers: 選單 &quot;menu&quot;.</translatorcomment>
+        <translation>選單</translation>
+    </message>
+    <message>
+        <source>&amp;Config</source>
+        <translation>設定(&amp;C)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>結束(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>關於(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Character &amp;Status</source>
+        <translation>角色狀態(&amp;S)</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>設定</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>１日の時間設定</source>
+        <translation>１天的時間設定</translation>
+    </message>
+    <message>
+        <source>１日の時間（秒）</source>
+        <translation>１天的時間（秒）</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>各種設定</source>
+        <translation>各項設定</translation>
+    </message>
+    <message>
+        <source>アイコン状態で起動</source>
+        <translation>啟動時最小化</translation>
+    </message>
+    <message>
+        <source>最初のデモをスキップする</source>
+        <translation>跳過開場動畫</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>ＯＫ</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>KoTeBu2 ハルーネン物語 敵データ</source>
+        <translation>KoTeBu2哈露寧物語 敵人資料</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>返回</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>KoTeBu2 ハルーネン物語 おわり</source>
+        <translation>KoTeBu2哈露寧物語 完</translation>
+    </message>
+    <message>
+        <source>完</source>
+        <translation>完</translation>
+    </message>
+</context>
+<context>
+    <name>Form5</name>
+    <message>
+        <source>KoTeBu2 ﾊﾙｰﾈﾝ物語 ﾃﾞﾓﾝｽﾄﾚｰｼｮﾝ</source>
+        <translation>KoTeBu2哈露寧物語 開場動畫</translation>
+    </message>
+    <message>
+        <source>伝説の女戦士ことぶ</source>
+        <translation>傳說中的女戰士琴舞</translation>
+    </message>
+    <message>
+        <source>ことぶと東方の戦士</source>
+        <translation>琴舞與東方的戰士</translation>
+    </message>
+    <message>
+        <source>Next Scene</source>
+        <translation>下一幕</translation>
+    </message>
+    <message>
+        <source>Demo Skip</source>
+        <translation>跳過</translation>
+    </message>
+    <message>
+        <source>流れ星</source>
+        <translation>流星</translation>
+    </message>
+</context>
+<context>
+    <name>Form6</name>
+    <message>
+        <source>KoTeBu2 ﾊﾙｰﾈﾝ物語 ｽﾀｰﾄ</source>
+        <translatorcomment>A window title, one half-width column wider than the Japanese, whose half-width katakana Chinese cannot match.</translatorcomment>
+        <translation>KoTeBu2哈露寧物語 開始</translation>
+    </message>
+    <message>
+        <source>手を振るハルーネン</source>
+        <translation>揮手的哈露寧</translation>
+    </message>
+    <message>
+        <source>KoTeBu 2</source>
+        <translation>KoTeBu 2</translation>
+    </message>
+    <message>
+        <source>ハルーネン 物語</source>
+        <translation>哈露寧 物語</translation>
+    </message>
+    <message>
+        <source>(C) 2024 チーム・ハルカゼ</source>
+        <translation>(C) 2024 春風團隊</translation>
+    </message>
+    <message>
+        <source>飾り線</source>
+        <translation>裝飾線</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+</context>
+<context>
+    <name>Form7</name>
+    <message>
+        <source>ＫｏＴｅＢｕ&#x3000;Ｓｐｅｃｉａｌ&#x3000;Ｐａｃｋ&#x3000;Ｓｅｌｅｃｔｅｒ</source>
+        <translation>ＫｏＴｅＢｕ&#x3000;特別版&#x3000;遊戲選擇</translation>
+    </message>
+    <message>
+        <source>ＫｏＴｅＢｕ ～ことぶ～</source>
+        <translation>ＫｏＴｅＢｕ ～琴舞～</translation>
+    </message>
+    <message>
+        <source>Enterかスペースでこのゲームを選ぶ</source>
+        <translation>按Enter或空白鍵選擇這個遊戲</translation>
+    </message>
+    <message>
+        <source>ＫｏＴｅＢｕ２ ～ﾊﾙｰﾈﾝ物語～</source>
+        <translatorcomment>Written without the space before ～ so that it is no wider than the Japanese with its half-width katakana.</translatorcomment>
+        <translation>ＫｏＴｅＢｕ２～哈露寧物語～</translation>
+    </message>
+    <message>
+        <source>KoTeBu Special Pack</source>
+        <translation>KoTeBu 特別版</translation>
+    </message>
+    <message>
+        <source>点滅する枠</source>
+        <translation>閃爍的外框</translation>
+    </message>
+</context>
+<context>
+    <name>Form8</name>
+    <message>
+        <source>KoTeBu ｽﾀｰﾄ</source>
+        <translation>KoTeBu 開始</translation>
+    </message>
+    <message>
+        <source>タイトル：ことぶ&#x3000;KoTeBu</source>
+        <translation>標題：琴舞&#x3000;KoTeBu</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+</context>
+<context>
+    <name>Form9</name>
+    <message>
+        <source>KoTeBu Special Pack ﾌｫﾙﾀﾞ設定</source>
+        <translation>KoTeBu 特別版 資料夾設定</translation>
+    </message>
+    <message>
+        <source>KoTeBuの画像ﾃﾞｰﾀがあるﾌｫﾙﾀﾞ名は？</source>
+        <translation>KoTeBu的圖片資料在哪個資料夾？</translation>
+    </message>
+    <message>
+        <source>KoTeBu2の画像ﾃﾞｰﾀがあるﾌｫﾙﾀﾞ名は？</source>
+        <translation>KoTeBu2的圖片資料在哪個資料夾？</translation>
+    </message>
+    <message>
+        <source>ゲームを終わる</source>
+        <translation>結束遊戲</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>両方のフォルダにボスの画像があると押せる</source>
+        <translatorcomment>頭目 is the usual Taiwanese gamers&apos; word for a boss; used for every ボス.</translatorcomment>
+        <translation>兩個資料夾都有頭目圖片時才能按</translation>
+    </message>
+    <message>
+        <source>Start!</source>
+        <translation>開始！</translation>
+    </message>
+</context>
+<context>
+    <name>GameState</name>
+    <message>
+        <source>ハルーネン</source>
+        <translatorcomment>Harunen, by sound: 哈露寧 hā-lù-níng.</translatorcomment>
+        <translation>哈露寧</translation>
+    </message>
+    <message>
+        <source>ことぶ</source>
+        <translatorcomment>Kotobu: the kanji 琴 (koto, the Japanese harp) and 舞 (bu, dance) spell her name the Japanese way, ko-to-bu; read qín wǔ in Chinese.</translatorcomment>
+        <translation>琴舞</translation>
+    </message>
+</context>
+<context>
+    <name>GameStore</name>
+    <message>
+        <source>%1 がみつかりません。新しいゲームを準備できません。</source>
+        <translation>找不到 %1。無法準備新遊戲。</translation>
+    </message>
+    <message>
+        <source>KoTeBu2 ﾊﾙｰﾈﾝ物語</source>
+        <translation>KoTeBu2哈露寧物語</translation>
+    </message>
+    <message>
+        <source>ＫｏＴｅＢｕ～ことぶ～</source>
+        <translation>ＫｏＴｅＢｕ～琴舞～</translation>
+    </message>
+    <message>
+        <source>新しくゲームを始める為の準備をします。</source>
+        <translation>正在準備開始新遊戲。</translation>
+    </message>
+</context>
+<context>
+    <name>Ini</name>
+    <message>
+        <source>%1 がみつかりません</source>
+        <translation>找不到 %1</translation>
+    </message>
+    <message>
+        <source>セクション名%1エラー</source>
+        <translation>區段名稱%1錯誤</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>否(&amp;N)</translation>
+    </message>
+    <message>
+        <source>もう一度保存(&amp;R)</source>
+        <translation>重新儲存(&amp;R)</translation>
+    </message>
+    <message>
+        <source>ゲームに戻る(&amp;B)</source>
+        <translation>回到遊戲(&amp;B)</translation>
+    </message>
+    <message>
+        <source>保存せずに終了(&amp;E)</source>
+        <translation>不儲存並結束(&amp;E)</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>朝の野原を行くことぶ</source>
+        <translation>早晨走過原野的琴舞</translation>
+    </message>
+    <message>
+        <source>朝の野原で手を振るハルーネン</source>
+        <translation>早晨在原野上揮手的哈露寧</translation>
+    </message>
+    <message>
+        <source>よろこぶことぶ</source>
+        <translation>開心的琴舞</translation>
+    </message>
+    <message>
+        <source>よろこぶハルーネン</source>
+        <translation>開心的哈露寧</translation>
+    </message>
+    <message>
+        <source>傷ついて泣くことぶ</source>
+        <translation>受傷哭泣的琴舞</translation>
+    </message>
+    <message>
+        <source>傷ついて泣くハルーネン</source>
+        <translation>受傷哭泣的哈露寧</translation>
+    </message>
+    <message>
+        <source>病気で寝ていることぶ</source>
+        <translation>生病躺在床上的琴舞</translation>
+    </message>
+    <message>
+        <source>病気で寝ているハルーネン</source>
+        <translation>生病躺在床上的哈露寧</translation>
+    </message>
+    <message>
+        <source>朝：笑う太陽</source>
+        <translation>早晨：微笑的太陽</translation>
+    </message>
+    <message>
+        <source>夜：眠る三日月と星</source>
+        <translation>夜晚：熟睡的彎月和星星</translation>
+    </message>
+    <message>
+        <source>病気：氷のうと体温計</source>
+        <translation>生病：冰袋和體溫計</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>KoTeBu Special Pack</source>
+        <translation>KoTeBu 特別版</translation>
+    </message>
+</context>
+<context>
+    <name>Roster</name>
+    <message>
+        <source>頭に大きな花を咲かせたネコ。日なたで光合成をしているので、ごはんはほとんど食べない。水をかけるとよろこぶが、かけすぎるとひっかく。</source>
+        <translation>頭上開著一朵大花的貓。因為會在陽光下行光合作用，幾乎不吃飯。幫牠澆水牠會很開心，但澆太多就會抓人。</translation>
+    </message>
+    <message>
+        <source>蚊なのかトンボなのか、本人にもよくわかっていない羽虫。血を吸いに来るが、すぐに疲れて休んでしまう。ときどき妙に根性のある個体がいるので油断は禁物。</source>
+        <translation>連自己都搞不清楚是蚊子還是蜻蜓的飛蟲。會來吸血，但很快就累得停下來休息。偶爾會出現特別有毅力的傢伙，千萬不可大意。</translation>
+    </message>
+    <message>
+        <source>かわいい顔をして、長い耳の先から毒を出すウサギ。毒といっても、くしゃみが止まらなくなる程度である。ニンジンを見せるとすぐに油断する。</source>
+        <translation>長著一張可愛臉蛋，卻會從長耳朵尖端放出毒素的兔子。說是毒，其實只會讓人噴嚏打個不停。給牠看紅蘿蔔，牠馬上就會鬆懈。</translation>
+    </message>
+    <message>
+        <source>沼の底に住む、立派なヒゲのぬし。ヒゲで水の揺れを読み、近づく者を待ち伏せる。ヒゲの手入れには毎朝三時間かけるという。</source>
+        <translation>住在沼澤底部、留著氣派鬍子的沼澤之主。牠用鬍子感應水波，埋伏等待靠近的人。據說牠每天早上要花三個小時整理鬍子。</translation>
+    </message>
+    <message>
+        <source>夢を食べるという噂の虫。実は夢よりも昼寝の時間を食べてしまうので、出会った者はなぜか寝不足になる。</source>
+        <translation>傳說會吃夢的蟲。其實牠吃掉的不是夢，而是午睡時間，所以遇見牠的人不知為何都會睡眠不足。</translation>
+    </message>
+    <message>
+        <source>花ネコ</source>
+        <translation>花貓</translation>
+    </message>
+    <message>
+        <source>花ネコＳＰ</source>
+        <translation>花貓ＳＰ</translation>
+    </message>
+    <message>
+        <source>蚊トンボ</source>
+        <translation>蚊蜻蜓</translation>
+    </message>
+    <message>
+        <source>蚊トンボＳＰ</source>
+        <translation>蚊蜻蜓ＳＰ</translation>
+    </message>
+    <message>
+        <source>ニュルハチ</source>
+        <translatorcomment>The Japanese name is &quot;squirmy&quot; + hachi (eight, and bee). 滑溜 &quot;slippery&quot; + 八爪 &quot;eight claws&quot; + 蜂 &quot;bee&quot;; the description keeps the joke that it is called a bee only for its eight legs.</translatorcomment>
+        <translation>滑溜八爪蜂</translation>
+    </message>
+    <message>
+        <source>ニュルニュルした体に八本の足を持つ生き物。つかまえようとしても、ニュルッと逃げてしまう。ハチと呼ばれるのは足が八本だからで、刺したりはしない。</source>
+        <translation>身體滑溜溜、長著八隻腳的生物。想抓住牠，牠就會咻溜一聲逃走。叫牠「八爪蜂」只是因為牠有八隻腳，其實牠不是蜂，也不會螫人。</translation>
+    </message>
+    <message>
+        <source>毒ウサギ</source>
+        <translation>毒兔</translation>
+    </message>
+    <message>
+        <source>毒ウサギＳＰ</source>
+        <translation>毒兔ＳＰ</translation>
+    </message>
+    <message>
+        <source>兵隊ペンギン</source>
+        <translation>企鵝大兵</translation>
+    </message>
+    <message>
+        <source>隊列を組んで行進するペンギンの兵隊。号令がないと一歩も動けない。先頭を歩く隊長は、よく氷で滑って全員を巻き込む。</source>
+        <translation>排成隊伍行進的企鵝士兵。沒有口令就連一步也動不了。走在最前面的隊長常在冰上滑倒，害全隊跟著一起摔跤。</translation>
+    </message>
+    <message>
+        <source>沼ヒゲ</source>
+        <translation>沼鬍子</translation>
+    </message>
+    <message>
+        <source>沼ヒゲＳＰ</source>
+        <translation>沼鬍子ＳＰ</translation>
+    </message>
+    <message>
+        <source>バクムシ</source>
+        <translatorcomment>The baku (貘), the tapir-like beast of Japanese and Chinese lore, eats dreams.</translatorcomment>
+        <translation>貘蟲</translation>
+    </message>
+    <message>
+        <source>バクムシＳＰ</source>
+        <translation>貘蟲ＳＰ</translation>
+    </message>
+    <message>
+        <source>ｱﾒﾘｶﾂﾉｶﾞｴﾙ</source>
+        <translatorcomment>The short form of the frog&apos;s name, for the narrow places.</translatorcomment>
+        <translation>角蛙</translation>
+    </message>
+    <message>
+        <source>アメリカツノガエル</source>
+        <translatorcomment>The Japanese name says &quot;American horned frog&quot;; 阿根廷角蛙 is the species&apos; usual Chinese name, as the English says Argentine.</translatorcomment>
+        <translation>阿根廷角蛙</translation>
+    </message>
+    <message>
+        <source>大きな口と角のようなまぶたを持つカエル。口に入りそうなものは何でも飲み込もうとする。相手が自分より大きくても、まったくおかまいなし。</source>
+        <translation>長著大嘴巴和像角一樣的眼皮的青蛙。只要是塞得進嘴裡的東西，什麼都想吞下去。就算對方比自己還大，也完全不在乎。</translation>
+    </message>
+    <message>
+        <source>まねっこぷぅ</source>
+        <translatorcomment>まねっこ &quot;copycat&quot; + ぷぅ &quot;puu&quot;, the sound it makes after each imitation (噗～ in the description).</translatorcomment>
+        <translation>模仿噗噗</translation>
+    </message>
+    <message>
+        <source>この世界を物まねで埋め尽くそうとたくらむ、最後の大ボス。相手の姿も技も何でもまねしてしまう。ただし、まねをしたあとに必ず「ぷぅ」と言ってしまうのが弱点。</source>
+        <translation>企圖用模仿填滿這個世界的最終大頭目。對手的外表、招式，牠什麼都能模仿。不過牠有個弱點：每次模仿完，一定會忍不住說聲「噗～」。</translation>
+    </message>
+    <message>
+        <source>ポポタルト</source>
+        <translatorcomment>Popo + tart: 塔 is the Taiwanese word for a tart (蛋塔, 水果塔).</translatorcomment>
+        <translation>波波塔</translation>
+    </message>
+    <message>
+        <source>弱ったことぶを見ると放っておけない、心やさしい女の子モンスター。戦ったあとには、そっとパイとコーヒーを置いていってくれる。甘いものには目がない。</source>
+        <translation>心地善良的怪物女孩，看到虛弱的琴舞就無法坐視不管。戰鬥結束後，會悄悄留下派和咖啡。對甜食毫無抵抗力。</translation>
+    </message>
+    <message>
+        <source>バニードッグ</source>
+        <translation>兔耳狗</translation>
+    </message>
+    <message>
+        <source>ウサギの耳を持つ子犬。ぴょんぴょん跳ねながら、しっぽを振って寄ってくる。かみつくよりも、なめてくる方がずっと多い。</source>
+        <translation>長著兔耳朵的小狗。會一邊蹦蹦跳跳，一邊搖著尾巴靠過來。比起咬人，舔人的次數多得多。</translation>
+    </message>
+    <message>
+        <source>スシヤ</source>
+        <translatorcomment>スシヤ &quot;sushi shop&quot;, as in Japanese.</translatorcomment>
+        <translation>壽司屋</translation>
+    </message>
+    <message>
+        <source>握りずしの姿をしたモンスター。わさびを飛ばして攻撃してくる。ネタは日によって変わるが、本人は自分が何のネタなのか知らない。</source>
+        <translation>外形像握壽司的怪物。會噴射芥末來攻擊。上面的配料每天都不一樣，但牠自己也不知道自己是什麼料。</translation>
+    </message>
+    <message>
+        <source>スッポン７</source>
+        <translatorcomment>スッポン is a soft-shelled turtle (鱉); 七世 &quot;the Seventh&quot;, as it calls itself. A Chinese saying too holds that a 鱉 lets go only when it thunders.</translatorcomment>
+        <translation>鱉七世</translation>
+    </message>
+    <message>
+        <source>七代目を名乗るスッポン。一度かみついたら、カミナリが鳴るまで離さないという。初代から六代目までの行方は誰も知らない。</source>
+        <translation>自稱第七代的鱉。據說一旦咬住，不打雷就不會鬆口。第一代到第六代的下落，沒有人知道。</translation>
+    </message>
+    <message>
+        <source>隠子</source>
+        <translatorcomment>隱 &quot;hidden&quot; + 子 (a girl&apos;s name ending, and &quot;child&quot;). The Japanese short form 隠コ has the same Chinese.</translatorcomment>
+        <translation>隱子</translation>
+    </message>
+    <message>
+        <source>隠コ</source>
+        <translation>隱子</translation>
+    </message>
+    <message>
+        <source>物陰にひっそりと隠れている、はずかしがり屋の子。見つかると真っ赤になって体当たりしてくる。かくれんぼでは一度も負けたことがない。</source>
+        <translation>悄悄躲在暗處、很容易害羞的女孩。一被發現就會滿臉通紅地衝撞過來。玩捉迷藏從來沒輸過。</translation>
+    </message>
+    <message>
+        <source>クスリマス</source>
+        <translatorcomment>kusuri &quot;medicine&quot; + masu &quot;trout&quot;: 藥 + 鱒魚.</translatorcomment>
+        <translation>藥鱒魚</translation>
+    </message>
+    <message>
+        <source>薬の小瓶を背負ったマス。怪しい薬をふりまきながら川をさかのぼる。ときどき自分で飲んでしまい、元気になったり眠りこけたりしている。</source>
+        <translation>背著小藥瓶的鱒魚。一邊灑出可疑的藥，一邊逆流而上。有時會自己喝下去，不是變得精神百倍，就是呼呼大睡。</translation>
+    </message>
+    <message>
+        <source>バウンドドッグ</source>
+        <translatorcomment>彈 &quot;bounce&quot;, doubled as a playful name.</translatorcomment>
+        <translation>彈彈狗</translation>
+    </message>
+    <message>
+        <source>ゴムまりのように弾む犬。一度弾みだすと自分でも止まれない。壁にぶつかると、さらに勢いを増して戻ってくる。</source>
+        <translation>像橡皮球一樣彈跳的狗。一旦彈起來，連自己都停不下來。撞到牆壁後，還會以更猛的勢頭彈回來。</translation>
+    </message>
+    <message>
+        <source>アイチャン</source>
+        <translatorcomment>Ai-chan, with ai &quot;love&quot;: 小愛 keeps both the love and the -chan.</translatorcomment>
+        <translation>小愛</translation>
+    </message>
+    <message>
+        <source>にっこり笑って近づいてくる、愛らしいモンスター。かわいさに油断していると、強烈な平手打ちが飛んでくる。好きなものは甘い言葉。</source>
+        <translation>笑咪咪地靠過來的可愛怪物。要是被她的可愛迷惑而大意，就會挨上一記火辣辣的巴掌。最喜歡甜言蜜語。</translation>
+    </message>
+    <message>
+        <source>チータ</source>
+        <translation>獵豹</translation>
+    </message>
+    <message>
+        <source>森いちばんの俊足を自慢するモンスター。速すぎて、ときどき自分のしっぽを追い越してしまう。ただし、息切れするのも森いちばん早い。</source>
+        <translation>自誇是森林裡跑得最快的怪物。因為跑太快，有時會超過自己的尾巴。不過，牠也是森林裡最快喘不過氣的。</translation>
+    </message>
+    <message>
+        <source>魔法使いサリン</source>
+        <translation>魔法師莎琳</translation>
+    </message>
+    <message>
+        <source>怪しい呪文を唱える自称天才魔法使い。呪文をよく噛むので、出てくる魔法は毎回ちがう。本人はすべて計算どおりだと言い張っている。</source>
+        <translation>唸著可疑咒語的自稱天才魔法師。她唸咒時老是咬到舌頭，所以每次變出來的魔法都不一樣。本人堅稱一切都在計算之中。</translation>
+    </message>
+    <message>
+        <source>ヤンパパ</source>
+        <translatorcomment>ヤン(キー) &quot;delinquent&quot; + papa: 不良 is the Taiwanese word for a delinquent.</translatorcomment>
+        <translation>不良老爸</translation>
+    </message>
+    <message>
+        <source>昔はかなりやんちゃだったお父さん。子どもの前ではやさしいが、森ではいまだに肩で風を切って歩く。説教が長い。</source>
+        <translation>年輕時相當叛逆的爸爸。在孩子面前很溫柔，但在森林裡依然大搖大擺，走路有風。說起教來沒完沒了。</translation>
+    </message>
+    <message>
+        <source>ロボトミー</source>
+        <translatorcomment>Robot + lobotomy read as &quot;Robo Tommy&quot;: 機器 &quot;robot&quot; + 托米 &quot;Tommy&quot;. The lobotomy joke lives on in the description&apos;s missing screw.</translatorcomment>
+        <translation>機器托米</translation>
+    </message>
+    <message>
+        <source>どこかの研究所から逃げ出したブリキのロボット。頭のネジが一本足りず、言われたことの逆ばかりしてしまう。油を差すとおとなしくなる。</source>
+        <translation>從某個研究所逃出來的鐵皮機器人。腦袋少了一根螺絲，總是跟別人說的反著做。幫它上點油就會乖乖安靜下來。</translation>
+    </message>
+    <message>
+        <source>家泣き子</source>
+        <translatorcomment>家 &quot;house&quot; + 泣き子 &quot;crying child&quot;: 哭 &quot;crying&quot; + 家 + 娃 &quot;kid&quot;.</translatorcomment>
+        <translation>哭家娃</translation>
+    </message>
+    <message>
+        <source>夜な夜な家の中で泣き声を上げる子どものモンスター。泣き声がだんだん大きくなり、最後には家ごと爆発するといわれている。あやすのは命がけ。</source>
+        <translation>每天夜裡在家中放聲大哭的孩子怪物。據說哭聲會越來越大，最後連整棟房子都會爆炸。要哄這孩子可得拚上性命。</translation>
+    </message>
+    <message>
+        <source>王サンショウ魚</source>
+        <translatorcomment>Both forms of the name, short and full, are 大鯢王 (大鯢, the giant salamander).</translatorcomment>
+        <translation>大鯢王</translation>
+    </message>
+    <message>
+        <source>王サンショウウオ</source>
+        <translation>大鯢王</translation>
+    </message>
+    <message>
+        <source>沼の王を名乗る巨大なサンショウウオ。百年は生きているというが、本人も数えるのをやめてしまった。ぬるぬるの体には剣もなかなか通らない。</source>
+        <translation>自稱沼澤之王的巨大鯢魚。據說至少活了一百年，但連牠自己都已經懶得數了。牠的身體滑溜溜的，連劍都很難刺穿。</translation>
+    </message>
+    <message>
+        <source>ハガ・サターン</source>
+        <translatorcomment>A wink at the Sega Saturn (世嘉土星 in Taiwan), the console of the polygons: 哈加 by sound, 土星 Saturn.</translatorcomment>
+        <translation>哈加土星</translation>
+    </message>
+    <message>
+        <source>村も国もポリゴンに変えてしまおうとたくらむ、この物語の最後の大ボス。世界をカクカクにすることに命をかけており、丸いものが大嫌い。</source>
+        <translation>這個故事的最終大頭目，企圖把村莊和國家都變成多邊形。牠把一生都賭在讓世界變得稜稜角角上，最討厭圓的東西。</translation>
+    </message>
+    <message>
+        <source>ポチ＆タマー</source>
+        <translatorcomment>Pochi and Tama are Japan&apos;s typical dog and cat names; 來福 and 咪咪 are Taiwan&apos;s.</translatorcomment>
+        <translation>來福＆咪咪</translation>
+    </message>
+    <message>
+        <source>いつも二人一緒の、犬と猫の女の子モンスター。弱ったハルーネンを見かけると、そっとランチを置いていってくれる。元気なハルーネンには、ちょっぴり稽古をつけてくれる。</source>
+        <translation>總是形影不離的狗女孩和貓女孩怪物。看到虛弱的哈露寧，就會悄悄留下便當；遇到精神飽滿的哈露寧，則會陪她稍微練練功。</translation>
+    </message>
+</context>
+<context>
+    <name>SafeSave</name>
+    <message>
+        <source>%1 を保存できませんでした</source>
+        <translation>無法儲存 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>音楽と効果音</source>
+        <translation>音樂和音效</translation>
+    </message>
+</context>
+<context>
+    <name>Story</name>
+    <message>
+        <source>むかし、この地は恐ろしい魔物に苦しめられていた。村は焼かれ、人々は夜ごと震えて眠った。そのとき一人の女戦士が剣を取った。名はことぶ。幾度倒れても立ち上がった彼女は、ついに魔物を討ち、大地に平和を取り戻した。</source>
+        <translation>很久以前，這片土地飽受可怕魔物的折磨。村莊遭到焚燒，人們夜夜在顫抖中入睡。就在這時，一位女戰士拿起了劍，她名叫琴舞。她一次次倒下又一次次站起，終於討伐了魔物，讓大地重獲和平。</translation>
+    </message>
+    <message>
+        <source>戦いを終えたことぶは、東の国から旅してきた一人の戦士と出会った。寡黙だが心優しいその男と、ことぶはやがて結ばれた。二人は小さな村に家を構え、ほどなく一人の娘を授かった。春の風の吹く、穏やかな朝のことであった。</source>
+        <translation>戰鬥結束後，琴舞遇見了一位從東方之國遠道而來的戰士。那名男子沉默寡言卻心地善良，不久便與琴舞結為連理。兩人在小村莊裡安了家，很快就生下一個女兒。那是一個春風吹拂的寧靜早晨。</translation>
+    </message>
+    <message>
+        <source>娘の身には、代々魔物と戦ってきた戦士たちの血が流れている。母の家も父の家も、剣とともに生きた一族だった。幼い娘は母の昔話を聞くたびに、いつか自分も剣を取る日が来るのだと、胸の奥で静かに感じていた。</source>
+        <translation>女孩身上流著世世代代與魔物戰鬥的戰士之血。無論母親或父親的家族，都是與劍相伴的一族。年幼的女孩每次聽母親講起往事，內心深處都會靜靜地感覺到，總有一天自己也會拿起劍。</translation>
+    </message>
+    <message>
+        <source>娘が八つになった朝、大地が低くうなり、家が激しく揺れた。その夜、娘は夢を見た。暗い谷の底で黒い卵が割れ、新たな魔物が目を開く夢を。目覚めた娘の手は、冷たい汗に濡れていた。</source>
+        <translation>女孩八歲那天早上，大地低聲轟鳴，房子劇烈搖晃。當晚，女孩做了一個夢：在幽暗的山谷深處，一顆黑色的蛋裂開了，新的魔物睜開了雙眼。醒來時，女孩的手被冷汗浸濕了。</translation>
+    </message>
+    <message>
+        <source>娘は決意した。魔物が育ちきる前に、強くなろうと。父はその覚悟を見て、東の国から携えてきた剣を娘に託した。母は自らを守ってきたお守りを、そっと娘の首にかけた。娘の名はハルーネン。彼女の物語が、今はじまる。</source>
+        <translation>女孩下定決心，要在魔物完全長大之前變強。父親看到她的決心，便把從東方之國帶來的劍交給了她。母親則把一直守護著自己的護身符，輕輕掛在女孩的脖子上。女孩名叫哈露寧。她的故事，現在開始。</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeWords</name>
+    <message>
+        <source>＜＜いっしょに歌おう！KoTeBuﾃｰﾏ曲「闘いの女神」！＞＞</source>
+        <translation>＜＜一起來唱吧！KoTeBu主題曲「戰鬥女神」！＞＞</translation>
+    </message>
+    <message>
+        <source>＜＜&#x3000;おわり&#x3000;＞＞</source>
+        <translation>＜＜&#x3000;完&#x3000;＞＞</translation>
+    </message>
+    <message>
+        <source>朝焼けの&#x3000;丘を越え</source>
+        <translation>朝霞映天紅&#x3000;翻越那山丘</translation>
+    </message>
+    <message>
+        <source>銀の剣&#x3000;胸に抱き</source>
+        <translation>一把銀色的劍&#x3000;擁在我胸前</translation>
+    </message>
+    <message>
+        <source>怖くない&#x3000;ひとりじゃない</source>
+        <translation>我並不害怕&#x3000;從不孤單一人</translation>
+    </message>
+    <message>
+        <source>笑顔で&#x3000;明日へ行こう</source>
+        <translation>帶著笑容&#x3000;一起走向明天吧</translation>
+    </message>
+    <message>
+        <source>光る風が&#x3000;背中押す</source>
+        <translation>閃閃發光的風&#x3000;推著我向前</translation>
+    </message>
+    <message>
+        <source>夢の地図&#x3000;広げたら</source>
+        <translation>夢想的地圖&#x3000;輕輕攤開來</translation>
+    </message>
+    <message>
+        <source>さあ行こう&#x3000;どこまでも</source>
+        <translation>來吧向前走&#x3000;不管多遙遠</translation>
+    </message>
+    <message>
+        <source>闘いの女神&#x3000;きらめいて</source>
+        <translatorcomment>The chorus hook, with the song&apos;s title 戰鬥女神 in it: 8 + 5 notes.</translatorcomment>
+        <translation>我們的戰鬥女神啊&#x3000;燦爛放光芒</translation>
+    </message>
+    <message>
+        <source>嵐の夜も&#x3000;負けないで</source>
+        <translation>即使在暴風雨夜&#x3000;千萬別認輸</translation>
+    </message>
+    <message>
+        <source>星を数え&#x3000;強くなる</source>
+        <translation>數著滿天星星&#x3000;變得更堅強</translation>
+    </message>
+    <message>
+        <source>涙のあとに&#x3000;虹が出る</source>
+        <translation>當淚水流過之後&#x3000;彩虹會出現</translation>
+    </message>
+    <message>
+        <source>燃えあがれ&#x3000;勇気の炎</source>
+        <translatorcomment>The second hook: 5 + 7 notes.</translatorcomment>
+        <translation>熊熊燃燒吧&#x3000;心中勇氣的火焰</translation>
+    </message>
+    <message>
+        <source>ヴィクトリー！</source>
+        <translatorcomment>Four notes, as ヴィ・ク・ト・リー: &quot;long live victory&quot;.</translatorcomment>
+        <translation>勝利萬歲！</translation>
+    </message>
+    <message>
+        <source>＜＜作詞・作曲：チーム・ハルカゼ＞＞</source>
+        <translatorcomment>詞曲 &quot;words and music&quot;, the usual credit in Chinese.</translatorcomment>
+        <translation>＜＜詞曲：春風團隊＞＞</translation>
+    </message>
+    <message>
+        <source>＜＜(C)1996-2024 チーム・ハルカゼ＞＞</source>
+        <translation>＜＜(C)1996-2024 春風團隊＞＞</translation>
+    </message>
+</context>
+<context>
+    <name>kotebu::Form1</name>
+    <message>
+        <source>ＫｏＴｅＢｕ２ ～ハルーネン物語～</source>
+        <translation>ＫｏＴｅＢｕ２ ～哈露寧物語～</translation>
+    </message>
+    <message>
+        <source>ＫｏＴｅＢｕ ～ことぶ～</source>
+        <translation>ＫｏＴｅＢｕ ～琴舞～</translation>
+    </message>
+    <message>
+        <source>%1。%2</source>
+        <translation>%1。%2</translation>
+    </message>
+    <message>
+        <source>ＫｏＴｅＢｕ&#x3000;Ｓｐｅｃｉａｌ&#x3000;Ｐａｃｋ</source>
+        <translation>ＫｏＴｅＢｕ&#x3000;特別版</translation>
+    </message>
+    <message>
+        <source>・ＫｏＴｅＢｕ～ことぶ～</source>
+        <translatorcomment>The bullet is a half-width middle dot (U+00B7): the Japanese katakana dot is not a Chinese character, and the narrow dot keeps the KoTeBu 2 line below no wider than the Japanese.</translatorcomment>
+        <translation>·ＫｏＴｅＢｕ～琴舞～</translation>
+    </message>
+    <message>
+        <source>・ＫｏＴｅＢｕ２～ﾊﾙｰﾈﾝ物語～</source>
+        <translation>·ＫｏＴｅＢｕ２～哈露寧物語～</translation>
+    </message>
+    <message>
+        <source>制作：チーム・ハルカゼ</source>
+        <translation>製作：春風團隊</translation>
+    </message>
+    <message>
+        <source>About KoTeBu Special Pack</source>
+        <translation>關於 KoTeBu 特別版</translation>
+    </message>
+    <message>
+        <source>終了確認</source>
+        <translation>確認結束</translation>
+    </message>
+    <message>
+        <source>%1の今日の冒険を終わります。</source>
+        <translation>要結束%1今天的冒險嗎？</translation>
+    </message>
+    <message>
+        <source>%1 を保存できませんでした</source>
+        <translation>無法儲存 %1</translation>
+    </message>
+    <message>
+        <source>もう一度保存しますか？</source>
+        <translation>要再儲存一次嗎？</translation>
+    </message>
+    <message>
+        <source>時間が止まった。</source>
+        <translation>時間停止了。</translation>
+    </message>
+    <message>
+        <source>時間が動き出した。</source>
+        <translation>時間再度流動。</translation>
+    </message>
+    <message>
+        <source>Enterかスペースで与える</source>
+        <translation>按Enter或空白鍵給她</translation>
+    </message>
+</context>
+<context>
+    <name>kotebu::Form2</name>
+    <message>
+        <source>設定</source>
+        <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>kotebu::Form3</name>
+    <message>
+        <source>%1。%2</source>
+        <translation>%1。%2</translation>
+    </message>
+</context>
+</TS>
