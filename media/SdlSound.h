@@ -70,6 +70,11 @@ public:
     };
 
     explicit SdlSound(Output output = Output::Device);
+
+    // Tells the sound server the game's name in the player's language, its
+    // icon and that it is a game. Call once, before any SdlSound makes a
+    // sound and before other threads start: it sets environment variables.
+    static void describeToSoundServer();
     ~SdlSound() override;
     SdlSound(const SdlSound &) = delete;
     SdlSound &operator=(const SdlSound &) = delete;

@@ -82,6 +82,7 @@ void installSound()
         // Cheap: the device opens with the first sound, and the SoundFont
         // loads on a thread of its own while the logo plays, ready for the
         // theme.
+        SdlSound::describeToSoundServer();
         realSound = new SdlSound(SdlSound::Output::Device);
         realSound->preloadSynth(QDir::currentPath() + folderSeparator() + themeFileName());
         qAddPostRoutine(releaseSound);

@@ -3,6 +3,11 @@
 // whenever nothing sounds, so a quiet game costs the desktop nothing.
 #include "SdlSound.h"
 
+#include "Platform.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
 #include <SDL.h>
 
 namespace kotebu {
@@ -31,6 +36,23 @@ SdlSound::DeviceLock::~DeviceLock()
 {
     if (m_device)
         SDL_UnlockAudioDevice(m_device);
+}
+
+void SdlSound::describeToSoundServer()
+{
+    // Read by SDL as it opens the audio: the desktop's sound settings list
+    // the game by its name in the player's language, as a game.
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, applicationTitle().toUtf8().constData());
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME,
+                QCoreApplication::translate("Sound", "音楽と効果音").toUtf8().constData());
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
+    // SDL has no word for the icon. PulseAudio's client library (PipeWire's
+    // stands in for it on newer desktops) adds the properties the
+    // environment names to every stream; the icon is the desktop entry's.
+    const QByteArray icon = QGuiApplication::desktopFileName().toUtf8();
+    if (!icon.isEmpty())
+        qputenv("PULSE_PROP_OVERRIDE_application.icon_name", icon);
+    qputenv("PULSE_PROP_OVERRIDE_media.role", "game");
 }
 
 SdlSound::SdlSound(Output output) : m_output(output)

@@ -7,6 +7,8 @@
 // selector reads against the audio heard, are printed, not asserted (a busy
 // machine may be late): bench/sound_server.sh reports them.
 #include "Fakes.h"
+#include "Language.h"
+#include "Platform.h"
 #include "MidiFile.h"
 #include "SdlSound.h"
 #include "Sound.h"
@@ -16,6 +18,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -384,4 +387,32 @@ TEST_F(SoundServer, ThemeStartsWithItsFirstNoteRunsWithoutGapsFollowsItsPosition
     const std::int64_t lastSound = lastLoud(stopped, stopped + samplesIn(1.5), Quiet);
     std::printf("silent %.0f ms after StopMidi\n", secondsOf(lastSound - stopped) * 1000);
     EXPECT_LT(lastSound, stopped + samplesIn(1.0)) << "the theme plays on after StopMidi";
+}
+
+// The desktop's sound settings list the game as every other program: by its
+// name in the player's language, with its icon, as a game (not "kotebu" /
+// "Audio Stream" with no icon).
+TEST_F(SoundServer, TheStreamCarriesTheGamesNameInThePlayersLanguageItsIconAndRole)
+{
+    const QString pactl = toolOrFail("pactl", "pulseaudio-utils");
+    ASSERT_FALSE(pactl.isEmpty());
+    ASSERT_EQ(installTranslations({"zh-TW"}), "zh_TW");
+    const QString name = applicationTitle();
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kotebu.SpecialPack"));
+    SdlSound::describeToSoundServer();
+    installTranslations({"C"});
+    ASSERT_NE(name, applicationTitle()) << "the title has no Traditional Chinese";
+
+    Sandbox box;
+    box.writeFile("Long.wav", makeWave(44100, 2, 16, 3.0, 0.5, 440));
+    ASSERT_TRUE(sound.playWave("Long.wav"));
+    QProcess list;
+    list.start(pactl, {"--server=" + QString::fromLatin1(s_server->server), "list", "sink-inputs"});
+    ASSERT_TRUE(list.waitForFinished(10000));
+    const QString streams = QString::fromUtf8(list.readAllStandardOutput());
+    sound.stopWave();
+    EXPECT_TRUE(streams.contains(QStringLiteral("application.name = \"%1\"").arg(name))) << streams.toStdString();
+    EXPECT_TRUE(streams.contains(QStringLiteral("application.icon_name = \"org.kotebu.SpecialPack\""))) << streams.toStdString();
+    EXPECT_TRUE(streams.contains(QStringLiteral("media.role = \"game\""))) << streams.toStdString();
+    EXPECT_FALSE(streams.contains(QStringLiteral("media.name = \"Audio Stream\""))) << streams.toStdString();
 }
