@@ -5,7 +5,8 @@
 #   SCALE=2   runs the game at QT_SCALE_FACTOR=2 on a 2048×1536 screen and
 #             writes NAME@2x.png (a 256-colour palette keeps them small)
 #   SHOTS="selector first-night"   keeps only the shots named (default: all)
-#   LANGUAGE=en   plays the game in English and writes NAME-en.png
+#   LANGUAGE=en   plays the game in that language (en, zh_CN, zh_TW, ko) and
+#                 writes NAME-en.png
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${BUILD_DIR:-build-release}"
@@ -53,7 +54,7 @@ play() { # game: left|right, demo skip ON|OFF, name prefix
     if [ "$2" = OFF ]; then sleep 7; shot story; sleep 30; fi
     shot "$3-start"
     # The Start button sits at the lower right of either start screen.
-    local geometry; geometry="$(xdotool search --onlyvisible --name '(ｽﾀｰﾄ|Start)$' getwindowgeometry --shell | tr '\n' ' ')"
+    local geometry; geometry="$(xdotool search --onlyvisible --name '(ｽﾀｰﾄ|Start|开始|開始|시작)$' getwindowgeometry --shell | tr '\n' ' ')"
     eval "$geometry"
     if [ "$1" = left ]; then dx=380 dy=167; else dx=396 dy=146; fi
     xdotool mousemove $((X + dx * scale)) $((Y + dy * scale)) click 1

@@ -81,9 +81,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont | fluid-soundfont-gm, fonts-ipafont-gothic, fonts-ipafont-mincho")
 # Qt's own translations put the message boxes' buttons and a text box's menu
 # in the game's language; without them they stay in English. The Chinese and
-# Korean games are drawn in Noto CJK's faces of their regions (SC, TC, KR):
-# the IPA fonts lack characters they use and draw shared ones the Japanese way.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fluid-soundfont-gm, qt6-wayland, qt6-translations-l10n, fonts-noto-cjk")
+# Korean games are drawn in faces of their regions: the IPA fonts lack
+# characters they use and draw shared ones the Japanese way.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fluid-soundfont-gm, qt6-wayland, qt6-translations-l10n, fonts-wqy-microhei, fonts-arphic-uming, fonts-nanum")
 # No Homepage field: the game has no public page yet. No maintainer scripts
 # either: saved games live in the players' homes and are none of the
 # package's business, before or after removal.

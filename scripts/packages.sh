@@ -6,7 +6,8 @@ kotebu_packages=(
     qt6-base-dev libgl-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libfluidsynth-dev libsdl2-dev timgm6mb-soundfont
-    fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
+    fonts-ipafont-gothic fonts-ipafont-mincho
+    fonts-wqy-microhei fonts-arphic-uming fonts-nanum
     qt6-wayland
 )
 kotebu_test_packages=(googletest libgtest-dev libgmock-dev)
@@ -21,7 +22,7 @@ kotebu_test_packages+=(xvfb openbox x11-utils)
 kotebu_test_packages+=(dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 orca)
 # The pictures' check renders every picture again from its source, with the
 # fonts the pictures' words are set in.
-kotebu_test_packages+=(python3 librsvg2-bin imagemagick fontconfig)
+kotebu_test_packages+=(python3 librsvg2-bin imagemagick fontconfig fonts-noto-cjk)
 # The fuzz targets: clang with its libFuzzer and sanitizer runtimes. The
 # unversioned names follow each release's own clang (14 on Debian 12, 19 on
 # Debian 13).

@@ -29,26 +29,34 @@ const Region Design = {"ja", {{
     {"ＭＳ Ｐ明朝", "MS PMincho", "IPAPMincho", "IPAMincho", "Yu Mincho", "Noto Serif CJK JP"},
 }}};
 
-// A region's sans face serves for the fixed-pitch Gothic too: the windows use
-// that one for labels, never for columns.
+// The faces of the other regions, best first. The windows were laid out in
+// faces whose line is as tall as their characters; the faces of the same
+// kind serve each region here: Windows' classic ones (SimHei and SimSun,
+// PMingLiU, Gulim and Batang), and Debian's WenQuanYi Micro Hei and AR PL
+// UMing CN, AR PL UMing TW (Taiwan's own faces are Ming ones, as its
+// Windows was), Nanum Gothic and Myeongjo. The newer faces (Microsoft YaHei
+// and JhengHei, Malgun Gothic, Noto CJK) draw every character of their
+// region too, but their lines are a third taller: placed at the top of a
+// label sized for the others they lose the feet of the characters, so they
+// come last.
 const std::array<Region, 3> OtherRegions = {{
     {"zh_CN", {{
-        {"Microsoft YaHei", "SimHei", "Noto Sans CJK SC"},
-        {"Microsoft YaHei", "SimHei", "Noto Sans CJK SC"},
-        {"SimSun", "Noto Serif CJK SC", "Microsoft YaHei", "Noto Sans CJK SC"},
-        {"SimSun", "Noto Serif CJK SC", "Microsoft YaHei", "Noto Sans CJK SC"},
+        {"SimHei", "WenQuanYi Micro Hei", "Microsoft YaHei", "Noto Sans CJK SC"},
+        {"SimHei", "WenQuanYi Micro Hei", "Microsoft YaHei", "Noto Sans CJK SC"},
+        {"SimSun", "AR PL UMing CN", "SimHei", "WenQuanYi Micro Hei", "Noto Serif CJK SC"},
+        {"SimSun", "AR PL UMing CN", "SimHei", "WenQuanYi Micro Hei", "Noto Serif CJK SC"},
     }}},
     {"zh_TW", {{
-        {"Microsoft JhengHei", "Noto Sans CJK TC"},
-        {"Microsoft JhengHei", "Noto Sans CJK TC"},
-        {"PMingLiU", "MingLiU", "Noto Serif CJK TC", "Microsoft JhengHei", "Noto Sans CJK TC"},
-        {"PMingLiU", "MingLiU", "Noto Serif CJK TC", "Microsoft JhengHei", "Noto Sans CJK TC"},
+        {"PMingLiU", "MingLiU", "AR PL UMing TW", "Microsoft JhengHei", "Noto Sans CJK TC"},
+        {"PMingLiU", "MingLiU", "AR PL UMing TW", "Microsoft JhengHei", "Noto Sans CJK TC"},
+        {"PMingLiU", "MingLiU", "AR PL UMing TW", "Noto Serif CJK TC"},
+        {"PMingLiU", "MingLiU", "AR PL UMing TW", "Noto Serif CJK TC"},
     }}},
     {"ko", {{
-        {"Malgun Gothic", "Gulim", "Noto Sans CJK KR"},
-        {"Malgun Gothic", "Gulim", "Noto Sans CJK KR"},
-        {"Batang", "Noto Serif CJK KR", "Malgun Gothic", "Noto Sans CJK KR"},
-        {"Batang", "Noto Serif CJK KR", "Malgun Gothic", "Noto Sans CJK KR"},
+        {"Gulim", "NanumGothic", "Malgun Gothic", "Noto Sans CJK KR"},
+        {"Gulim", "NanumGothic", "Malgun Gothic", "Noto Sans CJK KR"},
+        {"Batang", "NanumMyeongjo", "Gulim", "NanumGothic", "Noto Serif CJK KR"},
+        {"Batang", "NanumMyeongjo", "Gulim", "NanumGothic", "Noto Serif CJK KR"},
     }}},
 }};
 

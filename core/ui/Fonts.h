@@ -14,9 +14,11 @@ namespace kotebu {
 //
 //   Japanese (and English, which the design's faces draw): the design's own
 //     faces where Windows has them, else IPA (Debian's fonts-ipafont).
-//   Simplified Chinese: Microsoft YaHei / SimSun, else Noto Sans / Serif CJK SC.
-//   Traditional Chinese: Microsoft JhengHei / PMingLiU, else Noto Sans / Serif CJK TC.
-//   Korean: Malgun Gothic / Batang, else Noto Sans / Serif CJK KR.
+//   Simplified Chinese: SimHei / SimSun, else WenQuanYi Micro Hei / AR PL
+//     UMing CN (fonts-wqy-microhei, fonts-arphic-uming).
+//   Traditional Chinese: PMingLiU, else AR PL UMing TW (fonts-arphic-uming).
+//   Korean: Gulim / Batang, else Nanum Gothic / Myeongjo (fonts-nanum).
+// Each list goes on to the region's newer faces (Fonts.cpp says why last).
 //
 // Call once, after the application exists and the language is chosen
 // ("ja", "en", "zh_CN", ...), before any window is made; calling it again

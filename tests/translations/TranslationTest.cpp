@@ -44,6 +44,7 @@
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QTextLayout>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -115,12 +116,14 @@ void expectOwnLanguage(const QString &where, const QString &text)
 // another region's shapes or to boxes.
 void expectRegionalGlyphs(const QString &where, const QFont &font, const QString &text)
 {
+    static const QHash<QString, QStringList> Faces = {
+        {"zh_CN", {"WenQuanYi Micro Hei", "AR PL UMing CN"}},
+        {"zh_TW", {"AR PL UMing TW"}},
+        {"ko", {"NanumGothic", "NanumMyeongjo"}},
+    };
     const QString family = QFontInfo(font).family();
-    const QString region = language == QLatin1String("zh_CN") ? QStringLiteral("CJK SC")
-        : language == QLatin1String("zh_TW")                   ? QStringLiteral("CJK TC")
-        : language == QLatin1String("ko")                      ? QStringLiteral("CJK KR")
-                                                               : QStringLiteral("IPA");
-    EXPECT_TRUE(family.contains(region)) << where.toStdString() << " is drawn in " << family.toStdString();
+    const QStringList region = Faces.value(language, {"IPAGothic", "IPAPGothic", "IPAMincho", "IPAPMincho"});
+    EXPECT_TRUE(region.contains(family)) << where.toStdString() << " is drawn in " << family.toStdString();
     const QRawFont face = QRawFont::fromFont(font);
     for (const char32_t c : text.toUcs4()) {
         if (c >= 0x20 && !QChar::isSpace(c)) {
@@ -136,20 +139,35 @@ QString withoutMnemonic(QString text)
 }
 
 // Whether `text` fits `label` as the label lays it out, wrapped or on one
-// line: no wider than the label, in no more lines than it holds. (A label
-// holds at least the one line its Japanese shows, where the forms make it a
-// pixel or two lower than the font's line.)
+// line: no wider than the label, and every line's ink inside it. (The lines'
+// boxes may reach past a label the forms make a pixel or two lower than the
+// font's line: what shows is the ink. A CJK face whose line is far taller
+// than its characters, placed at the top of a low label, loses their feet.)
 void expectFits(QLabel *label, const QString &text)
 {
     const QRect room = label->contentsRect();
     const QFontMetrics metrics = label->fontMetrics();
     const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
     const QRect needed = metrics.boundingRect(room, flags, text);
-    const auto lines = [&](int height) { return std::max(1, (height - metrics.height()) / metrics.lineSpacing() + 1); };
-    EXPECT_TRUE(needed.width() <= room.width() && lines(needed.height()) <= lines(room.height()))
+    // The first and the last line as the label breaks the text.
+    QTextLayout layout(QString(text).replace(QLatin1Char('\n'), QChar::LineSeparator), label->font());
+    QTextOption option(label->alignment());
+    option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(room.width());
+        lines << layout.text().mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    const int inkTop = needed.top() + metrics.ascent() + metrics.tightBoundingRect(lines.constFirst()).top();
+    const int inkBottom = needed.top() + needed.height() - metrics.descent() + metrics.tightBoundingRect(lines.constLast()).bottom();
+    // A pixel's grace: the glyphs' boxes are rounded outwards.
+    EXPECT_TRUE(needed.width() <= room.width() && inkTop >= room.top() - 1 && inkBottom <= room.bottom() + 1)
         << label->window()->objectName().toStdString() << "." << label->objectName().toStdString() << " is "
         << room.width() << "x" << room.height() << ", the text takes " << needed.width() << "x" << needed.height()
-        << ": " << text.toStdString();
+        << " with its ink from " << inkTop << " to " << inkBottom << ": " << text.toStdString();
     expectRegionalGlyphs(label->window()->objectName() + "." + label->objectName(), label->font(), text);
 }
 
