@@ -1,4 +1,5 @@
 #include "Accessible.h"
+#include "EnterGameFolder.h"
 #include "FolderLock.h"
 #include "Fonts.h"
 #include "Form1.h"
@@ -16,6 +17,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    kotebu::enterGameFolder();
     QApplication::setApplicationName(QStringLiteral("KoTeBu Special Pack"));
     QApplication::setApplicationVersion(QStringLiteral(KOTEBU_VERSION));
     // Wayland compositors find the window's desktop entry, and with it the

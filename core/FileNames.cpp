@@ -42,13 +42,4 @@ bool fileExistsNoCase(const QString &path)
     return !findFileNoCase(path).isEmpty();
 }
 
-QChar folderSeparator()
-{
-#ifdef Q_OS_WIN
-    return QLatin1Char('\\');
-#else
-    return QLatin1Char('/');
-#endif
-}
-
 } // namespace kotebu

@@ -6,12 +6,6 @@
 #include "Settings.h"
 
 #include <QCoreApplication>
-#include <QFile>
-
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace kotebu {
 
@@ -44,31 +38,21 @@ FolderLock::FolderLock()
     askWhenTheDayCannotBeKept();
 }
 
-void FolderLock::takeLock()
+FolderLock::~FolderLock()
 {
-    const QByteArray lockName = QFile::encodeName(settings::stateFile() + QStringLiteral(".lock"));
-    m_handle = ::open(lockName.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (m_handle < 0)
-        return;
-    // flock() belongs to the open file, so the kernel lets go of it when the
-    // process ends in any way: no stale lock to take over after a crash.
-    if (::flock(m_handle, LOCK_EX | LOCK_NB) == 0)
-        return;
-    const bool held = errno == EWOULDBLOCK;
-    ::close(m_handle);
-    m_handle = -1;
-    if (!held)
-        return;
+    releaseLock();
+}
 
+void FolderLock::refuseSecondCopy()
+{
     showMessageAndEnd(QCoreApplication::translate("FolderLock", "このフォルダのゲームはもう始まっています。") + gameLineBreak()
                           + QCoreApplication::translate("FolderLock", "先に始めたほうで遊んでください。"),
                       MessageIcon::Warning);
 }
 
-FolderLock::~FolderLock()
+QString FolderLock::lockFileName()
 {
-    if (m_handle >= 0)
-        ::close(m_handle);
+    return settings::stateFile() + QStringLiteral(".lock");
 }
 
 } // namespace kotebu

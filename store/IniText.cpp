@@ -1,5 +1,7 @@
 #include "IniText.h"
 
+#include "LegacyText.h"
+
 #include <QStringDecoder>
 
 namespace kotebu::ini {
@@ -20,11 +22,18 @@ QByteArrayView recordOf(QByteArrayView line, std::size_t index)
 // The bytes as text, a byte order mark kept as the character it is:
 // QString::fromUtf8 drops one at the start, so a value written as "\uFEFFx"
 // would read back as "x" (the file's own mark is skipped before, by
-// recordOf).
+// recordOf). The game writes UTF-8; a line that is no UTF-8 but is code
+// page 932 was written by the original on Japanese Windows (a picture folder
+// with Japanese in its name). Each line is read by its own bytes, so a file
+// the original wrote and this game then saved into reads whole.
 QString text(QByteArrayView bytes)
 {
     QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    return decode(bytes);
+    const QString utf8 = decode(bytes);
+    if (!decode.hasError())
+        return utf8;
+    // Bytes that are neither read as UTF-8 does, with replacement characters.
+    return fromWindowsJapanese(bytes).value_or(utf8);
 }
 
 QString upper(QByteArrayView bytes)

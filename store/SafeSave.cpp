@@ -1,77 +1,16 @@
 #include "SafeSave.h"
 
 #include "Platform.h"
+#include "SafeSaveSystem.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QDir>
 #include <QFileInfo>
 
-#ifdef Q_OS_WIN
-#include <io.h>
-#include <windows.h>
-#else
-#include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 namespace kotebu {
 
 namespace {
-
-bool syncToDisk(int handle)
-{
-#ifdef Q_OS_WIN
-    return _commit(handle) == 0;
-#else
-    // fdatasync is enough: the size is data, and the name comes with the rename.
-    return ::fdatasync(handle) == 0;
-#endif
-}
-
-bool renameOver(const QString &from, const QString &to)
-{
-#ifdef Q_OS_WIN
-    return MoveFileExW(reinterpret_cast<LPCWSTR>(from.utf16()), reinterpret_cast<LPCWSTR>(to.utf16()),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-#else
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-#endif
-}
-
-// The new name only lasts a power cut once the folder itself is on disk.
-void syncFolderOf(const QString &path)
-{
-#ifndef Q_OS_WIN
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int handle = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (handle < 0)
-        return;
-    ::fsync(handle);
-    ::close(handle);
-#else
-    Q_UNUSED(path);
-#endif
-}
-
-// The player's own rights on the file survive the rewrite. The mode is
-// copied as the file system holds it: QFileInfo's permissions mix in what the
-// current user may do, which would make a read-only file writable again for
-// its owner. Set through the open file, never through a name.
-void keepModeOf(const QString &original, QFile &copy)
-{
-#ifdef Q_OS_WIN
-    const QFileInfo old(original);
-    if (old.exists())
-        copy.setPermissions(old.permissions());
-#else
-    struct stat status {};
-    if (::stat(QFile::encodeName(original).constData(), &status) == 0)
-        ::fchmod(copy.handle(), status.st_mode & 07777);
-#endif
-}
 
 // Where the bytes of `path` really live: a symbolic link is followed to the
 // file it names, also when that file does not exist yet (a save linked into
@@ -146,16 +85,16 @@ bool replaceFileWhole(const QString &linkOrTarget, const QString &temporaryName,
     QFile file(temporary);
     if (!createFresh(file))
         return false;
-    bool ok = file.write(bytes.data(), bytes.size()) == bytes.size() && file.flush() && syncToDisk(file.handle());
+    bool ok = file.write(bytes.data(), bytes.size()) == bytes.size() && file.flush() && disk::flushToDisk(file);
     if (ok)
-        keepModeOf(target, file);
+        disk::keepModeOf(target, file);
     file.close();
-    ok = ok && file.error() == QFileDevice::NoError && renameOver(temporary, target);
+    ok = ok && file.error() == QFileDevice::NoError && disk::replaceWith(temporary, target);
     if (!ok) {
         QFile::remove(temporary);
         return false;
     }
-    syncFolderOf(target);
+    disk::syncFolderOf(target);
     return true;
 }
 

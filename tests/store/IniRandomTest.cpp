@@ -4,8 +4,10 @@
 #include "Fakes.h"
 #include "Ini.h"
 #include "IniText.h"
+#include "LegacyText.h"
 
 #include <QElapsedTimer>
+#include <QStringDecoder>
 
 #include <gtest/gtest.h>
 
@@ -147,7 +149,12 @@ Expected model(const std::vector<QByteArray> &lines, const QString &section, con
         const qsizetype equals = record.indexOf('=');
         if (equals >= 0 && QString::fromUtf8(record.left(equals)).toUpper() == key.toUpper()) {
             e.keyLine = i;
-            e.value = QString::fromUtf8(record.mid(equals + 1));
+            // UTF-8, or what the original wrote on Japanese Windows, or
+            // UTF-8 with its replacement characters.
+            const QByteArray bytes = record.mid(equals + 1);
+            QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+            const QString utf8 = decode(bytes);
+            e.value = decode.hasError() ? fromWindowsJapanese(bytes).value_or(utf8) : utf8;
             return e;
         }
     }

@@ -90,6 +90,11 @@ const ReadCase readCases[] = {
     {"ByteOrderMarkInAValueIsKept", "[KoTeBu]\r\nName=\xEF\xBB\xBFx\r\n", "KoTeBu", "Name", QStringLiteral("\uFEFFx")},
     {"InvalidBytesInTheValueReadAsReplacement", "[KoTeBu]\r\nJoho=a\xFF" "b\r\n", "KoTeBu", "Joho",
      text("a\xEF\xBF\xBD" "b")},
+    // The original on Japanese Windows wrote its folders in code page 932:
+    // "C:\ゲーム\KoTeBu\", beside a line this game wrote in UTF-8.
+    {"FolderWrittenByTheOriginalOnJapaneseWindows",
+     "[Pack]\r\nKoTeBu2Path=D:\\\xE3\x81\x93\\\r\nKoTeBuPath=C:\\\x83\x51\x81\x5B\x83\x80\\KoTeBu\\\r\n", "Pack",
+     "KoTeBuPath", text("C:\\ゲーム\\KoTeBu\\")},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, IniRead, ::testing::ValuesIn(readCases),

@@ -13,7 +13,8 @@
 
 #include <cstdio>
 #include <cstring>
-#include <unistd.h>
+#include <chrono>
+#include <thread>
 
 int main(int argc, char **argv)
 {
@@ -24,7 +25,7 @@ int main(int argc, char **argv)
         std::puts("ready");
         std::fflush(stdout);
         for (;;)
-            ::pause();
+            std::this_thread::sleep_for(std::chrono::hours(1));
     }
     const bool saveDay = std::strcmp(argv[2], "saveday") == 0;
     const QString shortValue = QStringLiteral("short");
