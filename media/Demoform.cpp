@@ -49,7 +49,7 @@ Demoform::Demoform(QWidget *parent)
     // A named child, found like the controls of the form.
     m_timer1.setParent(this);
     m_timer1.setObjectName(QStringLiteral("Timer1"));
-    m_timer1.setTimerType(Qt::PreciseTimer);
+    m_timer1.setTimerType(accurateTimer());
     connect(&m_timer1, &QTimer::timeout, this, &Demoform::Timer1Timer);
     m_timer1.start(scaledMs(200));
 }

@@ -58,4 +58,8 @@ int ticksToSixteenths(qint64 tick, int division);
 // but a regular file. Empty on failure.
 QByteArray readSmallFile(const QString &path, qint64 limitBytes);
 
+// A theme is a few tens of kilobytes; a file far larger is not ours and is
+// not read into memory.
+constexpr qint64 LargestThemeBytes = 4 * 1024 * 1024;
+
 } // namespace kotebu

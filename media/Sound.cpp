@@ -1,7 +1,6 @@
 #include "Sound.h"
 
 #include "FileNames.h"
-#include "SdlSound.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -28,7 +27,6 @@ public:
 
 SilentSound silent;
 SoundSystem *installed = nullptr;
-SdlSound *realSound = nullptr;
 std::function<void()> defaultSound;
 
 const QString CarriedOut = QStringLiteral("The command was carried out.");
@@ -54,16 +52,6 @@ void playDefaultSound()
         QMetaObject::invokeMethod(app, [] { QApplication::beep(); }, Qt::QueuedConnection);
 }
 
-// Runs while QApplication is being destroyed, so the device closes before
-// the synthesiser it renders from, and before anything Qt tears down.
-void releaseSound()
-{
-    if (installed == realSound)
-        installed = nullptr;
-    delete realSound;
-    realSound = nullptr;
-}
-
 } // namespace
 
 SoundSystem &sound()
@@ -74,20 +62,6 @@ SoundSystem &sound()
 void setSoundSystem(SoundSystem *system)
 {
     installed = system;
-}
-
-void installSound()
-{
-    if (!realSound) {
-        // Cheap: the device opens with the first sound, and the SoundFont
-        // loads on a thread of its own while the logo plays, ready for the
-        // theme.
-        SdlSound::describeToSoundServer();
-        realSound = new SdlSound(SdlSound::Output::Device);
-        realSound->preloadSynth(QDir::currentPath() + folderSeparator() + themeFileName());
-        qAddPostRoutine(releaseSound);
-    }
-    setSoundSystem(realSound);
 }
 
 QString themeFileName()

@@ -19,10 +19,6 @@ namespace kotebu {
 
 namespace {
 
-// A theme is a few tens of kilobytes; a file far larger is not ours and is
-// not read into memory.
-constexpr qint64 MaxMidiBytes = 4 * 1024 * 1024;
-
 // The default gain of 0.2 is far too quiet next to a wave sound; at 0.7 the
 // theme's loudest chords already touch full scale with the small GM font.
 constexpr double SynthGain = 0.6;
@@ -121,7 +117,7 @@ SdlSound::ReadTheme SdlSound::readTheme(const QString &found)
     theme.path = found;
     theme.size = file.size();
     theme.modified = file.lastModified();
-    if (const std::optional<MidiFile> song = readMidi(readSmallFile(found, MaxMidiBytes)))
+    if (const std::optional<MidiFile> song = readMidi(readSmallFile(found, LargestThemeBytes)))
         theme.score.emplace(*song, SampleRate);
     return theme;
 }

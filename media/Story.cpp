@@ -6,6 +6,7 @@
 #include "GameState.h"
 #include "Outcome.h"
 #include "Pictures.h"
+#include "Platform.h"
 #include "Wait.h"
 
 #include <QCoreApplication>
@@ -34,7 +35,7 @@ void pause(int ms)
     bool due = false;
     QTimer timer;
     timer.setSingleShot(true);
-    timer.setTimerType(Qt::PreciseTimer);
+    timer.setTimerType(accurateTimer());
     QObject::connect(&timer, &QTimer::timeout, [&due] { due = true; });
     timer.start(ms);
     waitUntil([&due] { return due; });
