@@ -14,7 +14,7 @@ namespace kotebu {
 QString gameFolder();
 
 // The player's own folder for the game by the system's custom: under
-// XDG_DATA_HOME on Linux, under %APPDATA% on Windows (FileNames*.cpp).
+// XDG_DATA_HOME on Linux, under %APPDATA% on Windows (System*.cpp).
 QString playersGameFolder();
 
 // Makes `folder` and copies into it every file and folder of `shipped` it

@@ -66,6 +66,10 @@ void setTimeScale(double scale);
 // A timer interval of the game at the current scale, never below 1 ms.
 int scaledMs(int ms);
 
+// The kind of timer the game's waits and animations run on: the most
+// accurate the system wakes its event loop for (System*.cpp).
+Qt::TimerType accurateTimer();
+
 // nullptr brings the default back.
 void setClock(Clock *);
 void setMessageBoxes(MessageBoxes *);

@@ -1,6 +1,8 @@
-// Where the game's files live on Linux and the other POSIX systems.
+// What the game takes from Linux and the other POSIX systems: where its
+// files live, and its timers.
 #include "FileNames.h"
 #include "GameFolder.h"
+#include "Platform.h"
 
 #include <QDir>
 
@@ -17,6 +19,11 @@ QString playersGameFolder()
     if (data.isEmpty())
         data = QDir::homePath() + QStringLiteral("/.local/share");
     return data + QStringLiteral("/kotebu-special-pack");
+}
+
+Qt::TimerType accurateTimer()
+{
+    return Qt::PreciseTimer;
 }
 
 } // namespace kotebu

@@ -24,7 +24,7 @@ void Wait(float seconds)
     const float start = static_cast<float>(clock().secondsSinceMidnight());
     QTimer wake;
     wake.setSingleShot(true);
-    wake.setTimerType(Qt::PreciseTimer);
+    wake.setTimerType(accurateTimer());
     for (;;) {
         const float now1 = static_cast<float>(clock().secondsSinceMidnight());
         const float now2 = static_cast<float>(clock().secondsSinceMidnight());

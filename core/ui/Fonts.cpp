@@ -81,9 +81,6 @@ const std::array<WindowsName, 10> WindowsNames = {{
 
 // The installed faces of the current language, for each kind.
 std::array<QStringList, FaceCount> installed;
-// Whether the language's faces are the design's own: then a Windows name
-// that is installed is the face itself, and nothing is replaced.
-bool designFaces = true;
 
 const Region &regionOf(const QString &language)
 {
@@ -122,7 +119,6 @@ RegionalFaces *filter = nullptr;
 void installFonts(const QString &language)
 {
     const Region &region = regionOf(language);
-    designFaces = &region == &Design;
     const QStringList families = QFontDatabase::families();
     for (int face = 0; face < FaceCount; ++face) {
         installed[face].clear();
@@ -149,9 +145,11 @@ void installFonts(const QString &language)
         QGuiApplication::setFont(font);
     }
 
-    // In another region a Windows face that is installed (the design's own,
-    // on a Windows with Japanese fonts) is the wrong one: the windows' fonts
-    // are given the region's faces by name.
+    // The windows' fonts are given the faces by name before they show. In
+    // another region a Windows face that is installed (the design's own, on
+    // a Windows with Japanese fonts) is the wrong one; and Windows answers a
+    // face it lacks with one of its own choosing, never asking Qt's
+    // substitutes (under Wine a Chinese Ming face drew the Japanese game).
     if (!filter && QCoreApplication::instance()) {
         filter = new RegionalFaces(QCoreApplication::instance());
         QCoreApplication::instance()->installEventFilter(filter);
@@ -168,7 +166,7 @@ QStringList regionalFamilies(const QString &windowsName)
 
 QFont regionalFont(const QFont &font)
 {
-    if (designFaces || font.families().isEmpty())
+    if (font.families().isEmpty())
         return font;
     const QStringList families = regionalFamilies(font.families().constFirst());
     if (families.isEmpty())

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <functional>
 
 using namespace kotebu;
@@ -26,11 +25,6 @@ struct WaitFixture : ::testing::Test {
     }
 };
 
-double cpuSeconds()
-{
-    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
-}
-
 } // namespace
 
 TEST_F(WaitFixture, EndsOnTimeWhileTimersKeepRunning)
@@ -42,9 +36,9 @@ TEST_F(WaitFixture, EndsOnTimeWhileTimersKeepRunning)
 
     QElapsedTimer elapsed;
     elapsed.start();
-    const double cpuBefore = cpuSeconds();
+    const double cpuBefore = test::processorSeconds();
     Wait(0.6f);
-    const double cpuUsed = cpuSeconds() - cpuBefore;
+    const double cpuUsed = test::processorSeconds() - cpuBefore;
 
     EXPECT_GE(elapsed.elapsed(), 590) << "never early";
     EXPECT_GE(ticks, 2) << "events must keep running during a wait";
@@ -136,9 +130,9 @@ TEST_F(WaitFixture, PassingMidnightEndsTheWait)
 TEST_F(WaitFixture, WaitUntilTestsTheConditionFirstAndSleepsBetweenEvents)
 {
     bool done = false;
-    QTimer::singleShot(300, [&] { done = true; });
-    const double cpuBefore = cpuSeconds();
+    QTimer::singleShot(300, accurateTimer(), [&] { done = true; });
+    const double cpuBefore = test::processorSeconds();
     waitUntil([&] { return done; });
     EXPECT_TRUE(done);
-    EXPECT_LT(cpuSeconds() - cpuBefore, 0.1);
+    EXPECT_LT(test::processorSeconds() - cpuBefore, 0.1);
 }

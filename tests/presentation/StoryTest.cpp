@@ -18,18 +18,12 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <functional>
 #include <map>
 
 using namespace kotebu;
 
 namespace {
-
-double cpuSeconds()
-{
-    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
-}
 
 struct Story : ::testing::Test {
     void SetUp() override
@@ -103,9 +97,9 @@ TEST_F(Story, SlideComesToRestNearTheTopWithoutBusyWaiting)
     picture.fill(Qt::red);
     QElapsedTimer elapsed;
     elapsed.start();
-    const double cpuBefore = cpuSeconds();
+    const double cpuBefore = test::processorSeconds();
     SlidePicture(*form, picture);
-    const double cpuUsed = cpuSeconds() - cpuBefore;
+    const double cpuUsed = test::processorSeconds() - cpuBefore;
 
     // At rest with its top between 120 and 219 twips: 8 to 15 pixels.
     EXPECT_GE(form->Image1()->y(), twips(120));

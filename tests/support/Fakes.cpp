@@ -8,7 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 #include <cstdio>
+#include <ctime>
 #include <stdexcept>
 
 namespace kotebu::test {
@@ -118,6 +123,19 @@ void fireTimeout(QTimer *timer)
 QString shippedGameFiles()
 {
     return qEnvironmentVariable("KOTEBU_GAME_FILES");
+}
+
+double processorSeconds()
+{
+#ifdef Q_OS_WIN
+    FILETIME created, ended, kernel, user;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user))
+        return 0;
+    const auto ticks = [](const FILETIME &t) { return (quint64(t.dwHighDateTime) << 32 | t.dwLowDateTime) / 1e7; };
+    return ticks(kernel) + ticks(user);
+#else
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+#endif
 }
 
 } // namespace kotebu::test

@@ -100,4 +100,8 @@ void fireTimeout(QTimer *timer);
 // The shipped game folder of the source tree.
 QString shippedGameFiles();
 
+// The processor time this process has used, in seconds, on every system
+// (Windows' clock() counts the time of day instead).
+double processorSeconds();
+
 } // namespace kotebu::test

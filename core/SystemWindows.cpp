@@ -1,0 +1,36 @@
+// What the game takes from Windows: where its files live (folders end with
+// "\" as the original writes them, and each player's game folder is in the
+// roaming application data, which follows the player from one machine to
+// another), and its timers.
+#include "FileNames.h"
+#include "GameFolder.h"
+#include "Platform.h"
+
+#include <QDir>
+
+namespace kotebu {
+
+QChar folderSeparator()
+{
+    return QLatin1Char('\\');
+}
+
+QString playersGameFolder()
+{
+    QString data = qEnvironmentVariable("APPDATA");
+    if (data.isEmpty())
+        data = QDir::homePath() + QStringLiteral("/AppData/Roaming");
+    return QDir::fromNativeSeparators(data) + QStringLiteral("/kotebu-special-pack");
+}
+
+// Qt's precise timers on Windows are multimedia timers whose thread posts
+// to the event loop; under Wine (8.0, Debian 12) that post wakes no loop
+// waiting for events, and a wait on such a timer alone never ends. Windows'
+// own timers on the loop's thread wake it everywhere, up to a twentieth of
+// the interval late: the waits check the clock anyway.
+Qt::TimerType accurateTimer()
+{
+    return Qt::CoarseTimer;
+}
+
+} // namespace kotebu
