@@ -38,7 +38,7 @@ bool createFresh(QFile &file)
     const QFileInfo inTheWay(file.fileName());
     if (!inTheWay.isSymLink() && (!inTheWay.exists() || inTheWay.isDir()))
         return false;
-    return QFile::remove(file.fileName()) && file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+    return disk::removeInTheWay(file.fileName()) && file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
 }
 
 // The file a save replaces and the temporary file it goes through. A save

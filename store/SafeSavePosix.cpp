@@ -43,4 +43,10 @@ void syncFolderOf(const QString &path)
     ::close(handle);
 }
 
+// unlink() takes a read-only file too, in a folder the player may write.
+bool removeInTheWay(const QString &path)
+{
+    return QFile::remove(path);
+}
+
 } // namespace kotebu::disk

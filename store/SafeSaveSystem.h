@@ -22,4 +22,8 @@ bool replaceWith(const QString &replacement, const QString &target);
 // The new name lasts a power cut: the folder's entry is on the disk too.
 void syncFolderOf(const QString &path);
 
+// Removes the file or link at `path` (a save's left-over temporary file),
+// read-only or not; a link goes, never what it points at.
+bool removeInTheWay(const QString &path);
+
 } // namespace kotebu::disk

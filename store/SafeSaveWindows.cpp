@@ -47,4 +47,14 @@ void syncFolderOf(const QString &)
 {
 }
 
+// Windows refuses to delete a read-only file: its attribute goes first.
+bool removeInTheWay(const QString &path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    const DWORD attributes = GetFileAttributesW(wide(native));
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesW(wide(native), attributes & ~FILE_ATTRIBUTE_READONLY);
+    return DeleteFileW(wide(native));
+}
+
 } // namespace kotebu::disk

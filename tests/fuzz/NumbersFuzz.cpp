@@ -57,6 +57,18 @@ std::string numberPart(const QString &text)
     return text.mid(begin, at - begin).toStdString();
 }
 
+// The C library's reading, in the C locale whatever the process's locale is.
+double plainStrtod(const std::string &text)
+{
+#ifdef _WIN32
+    static const _locale_t plainC = _create_locale(LC_ALL, "C");
+    return _strtod_l(text.c_str(), nullptr, plainC);
+#else
+    static const locale_t plainC = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return strtod_l(text.c_str(), nullptr, plainC);
+#endif
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -68,9 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!read)
         return 0;
 
-    static const locale_t plainC = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
     errno = 0;
-    const double expected = strtod_l(part.c_str(), nullptr, plainC);
+    const double expected = plainStrtod(part);
     const bool outOfRange = errno == ERANGE;
     const bool negative = part.front() == '-';
     if (!outOfRange) {

@@ -253,7 +253,9 @@ TEST_F(GameStoreFixture, PrepareNewGameMakesTheStateFileWhenThereIsNone)
 }
 
 // A save linked into a synced folder whose copy is gone: the new game is made
-// where the link points, and the link stays a link.
+// where the link points, and the link stays a link. (Windows makes a
+// shortcut file of QFile::link, not a link a save goes through.)
+#ifndef Q_OS_WIN
 TEST_F(GameStoreFixture, PrepareNewGameThroughADanglingLinkKeepsTheLink)
 {
     sandbox.writeFile(QStringLiteral("KTBSPST.INI"), "[KoTeBu]\r\nGaming=ON\r\n");
@@ -264,6 +266,7 @@ TEST_F(GameStoreFixture, PrepareNewGameThroughADanglingLinkKeepsTheLink)
     EXPECT_EQ(sandbox.readFile(QStringLiteral("synced/KTBSP.INI")), "[KoTeBu]\r\nGaming=ON\r\n");
     EXPECT_EQ(QDir(QStringLiteral("synced")).entryList(QDir::Files), QStringList{QStringLiteral("KTBSP.INI")});
 }
+#endif
 
 TEST_F(GameStoreFixture, PrepareNewGameWithoutTheTemplateKeepsTheStateFileAndEnds)
 {
