@@ -8,7 +8,7 @@ namespace kotebu {
 // player may replace (pictures, the theme, sounds), seeded from the shipped
 // files on the first start and never overwritten after, so a saved game
 // survives updates. On Linux the launcher script makes it; on Windows the
-// program itself does (app/StartWindows.cpp).
+// program itself does (app/EnterGameFolderWindows.cpp).
 
 // The folder to play in: KOTEBU_GAME_DIR when set, else playersGameFolder().
 QString gameFolder();

@@ -26,8 +26,9 @@ QString playersGameFolder()
 // Qt's precise timers on Windows are multimedia timers whose thread posts
 // to the event loop; under Wine (8.0, Debian 12) that post wakes no loop
 // waiting for events, and a wait on such a timer alone never ends. Windows'
-// own timers on the loop's thread wake it everywhere, up to a twentieth of
-// the interval late: the waits check the clock anyway.
+// own timers on the loop's thread wake it everywhere, on the system's tick
+// (15.6 ms unless a theme plays): the waits check the clock anyway, and the
+// logo's 200 ms frames and the story's 80 ms steps take a tick more at most.
 Qt::TimerType accurateTimer()
 {
     return Qt::CoarseTimer;

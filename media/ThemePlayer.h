@@ -11,7 +11,8 @@
 namespace kotebu {
 
 // A MIDI output device: Windows' own synthesiser on Windows, a recording in
-// the tests. Called from the player's thread only.
+// the tests. Called from one thread at a time: the player's while a theme
+// plays, the game's once it has stopped.
 class MidiOutput {
 public:
     virtual ~MidiOutput() = default;

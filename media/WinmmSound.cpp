@@ -3,7 +3,6 @@
 // message by message (DeviceSound and ThemePlayer schedule it), the waves
 // play through PlaySound. No device means silence.
 #include "DeviceSound.h"
-#include "FileNames.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,11 +18,14 @@ namespace {
 
 class WinmmMidi final : public MidiOutput {
 public:
-    explicit WinmmMidi(HMIDIOUT handle) : m_handle(handle) {}
+    // While a theme plays, the system's timer ticks every millisecond rather
+    // than every 15.6: the player's thread wakes for each note on time.
+    explicit WinmmMidi(HMIDIOUT handle) : m_handle(handle) { timeBeginPeriod(1); }
     ~WinmmMidi() override
     {
         midiOutReset(m_handle);
         midiOutClose(m_handle);
+        timeEndPeriod(1);
     }
 
     void send(const ThemeScore::Message &message, const char *sysex) override
@@ -44,11 +46,16 @@ public:
         header.dwBufferLength = DWORD(bytes.size());
         if (midiOutPrepareHeader(m_handle, &header, sizeof header) != MMSYSERR_NOERROR)
             return;
+        // A sysex is a few bytes, sent in a millisecond or two; a driver that
+        // keeps it longer is stopped before its buffer goes.
         if (midiOutLongMsg(m_handle, &header, sizeof header) == MMSYSERR_NOERROR) {
-            for (int waited = 0; waited < 1000 && !(header.dwFlags & MHDR_DONE); ++waited)
+            for (int waited = 0; waited < 200 && !(header.dwFlags & MHDR_DONE); ++waited)
                 Sleep(1);
         }
-        midiOutUnprepareHeader(m_handle, &header, sizeof header);
+        if (midiOutUnprepareHeader(m_handle, &header, sizeof header) == MIDIERR_STILLPLAYING) {
+            midiOutReset(m_handle);
+            midiOutUnprepareHeader(m_handle, &header, sizeof header);
+        }
     }
 
     void silence() override { midiOutReset(m_handle); }

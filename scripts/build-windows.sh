@@ -11,8 +11,8 @@
 # minimal Qt for Windows with Debian's MinGW-w64 compilers, against the
 # machine's own Qt tools, into
 #   ${XDG_CACHE_HOME:-~/.cache}/kotebu-windows/
-# That takes about a quarter of an hour on two cores; later runs reuse it and
-# take a minute or two. Installs the Debian packages it needs first. Not part
+# That takes about forty minutes on two cores; later runs reuse it and
+# take a minute. Installs the Debian packages it needs first. Not part
 # of ./test.sh: scripts/test-on-wine.sh checks what it makes.
 #
 #   scripts/build-windows.sh          the zip and the installer
@@ -30,13 +30,12 @@ say "Installing what the Windows build needs"
 ensure_packages "${kotebu_windows_packages[@]}"
 
 qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
-qt_upstream=${qt_version%%+*}
-qt_upstream=${qt_upstream%%-*}
+qt_upstream=$(kotebu_qt_upstream)
 qt="$kotebu_windows_cache/qt-$qt_upstream"
 mkdir -p "$kotebu_windows_cache"
 
 if [ ! -f "$qt/.complete" ]; then
-    say "Building Qt $qt_upstream for Windows once into $qt (about 15 minutes on two cores)"
+    say "Building Qt $qt_upstream for Windows once into $qt (about forty minutes on two cores)"
     work="$kotebu_windows_cache/qt-build-$qt_upstream"
     rm -rf "$work"
     mkdir -p "$work"
@@ -48,7 +47,7 @@ if [ ! -f "$qt/.complete" ]; then
     cmake -S "$source_dir" -B "$work/build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$PWD/packaging/windows/mingw-w64-x86_64.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$qt" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
         -DQT_QMAKE_TARGET_MKSPEC=win32-g++ -DBUILD_SHARED_LIBS=ON \
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
         -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
@@ -92,7 +91,7 @@ say "Building the game for Windows in $kotebu_windows_build"
 "$qt/bin/qt-cmake" -S . -B "$kotebu_windows_build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${extra[@]}" >/dev/null
 cmake --build "$kotebu_windows_build"
 
-version=$(sed -n 's/^project(KoTeBuSpecialPack VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+version=$(kotebu_version)
 name="kotebu-special-pack-$version"
 staging="$kotebu_windows_build/staging/$name"
 rm -rf "$kotebu_windows_build/staging"
@@ -106,7 +105,7 @@ rm -f "$zip" "$setup"
 say "Writing $zip"
 (cd "$kotebu_windows_build/staging" && cmake -E tar cf "$OLDPWD/$zip" --format=zip "$name")
 say "Writing $setup"
-makensis -V2 -DVERSION="$version" -DSTAGING="$PWD/$staging" -DICON="$PWD/$kotebu_windows_build/app/kotebu.ico" \
+makensis -V2 -DVERSION="$version" -DSTAGING="$staging" -DICON="$kotebu_windows_build/app/kotebu.ico" \
     -DOUTFILE="$PWD/$setup" packaging/windows/installer.nsi
 ls -l dist/
 say "Done"

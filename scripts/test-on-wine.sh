@@ -35,37 +35,26 @@ ensure_packages "${kotebu_wine_packages[@]}"
 KOTEBU_WINDOWS_TESTS=ON scripts/build-windows.sh
 
 work=$(mktemp -d)
-shots="${SHOTS:-$PWD/$kotebu_windows_build/shots}"
+shots="${SHOTS:-$kotebu_windows_build/shots}"
 mkdir -p "$shots"
-xvfb=""
+rm -f "$shots/selector-wine.png" "$shots/night-wine.png" "$shots/failure-wine.png"
+kotebu_xvfb=""
 cleanup() {
-    wineserver_kill
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+    kotebu_wineserver -k
+    [ -z "$kotebu_xvfb" ] || kill "$kotebu_xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
-wineserver_do() {
-    if [ -x /usr/lib/wine/wineserver64 ]; then /usr/lib/wine/wineserver64 "$@" 2>/dev/null || true
-    else wineserver "$@" 2>/dev/null || true; fi
-}
-wineserver_kill() { wineserver_do -k; }
 trap cleanup EXIT
 
 # A display of our own, with a window manager, for the game and Wine's
 # windows.
-for n in $(seq 40 99); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=":$n"; break; }
-done
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY="$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
+kotebu_start_x
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 root=$PWD
 run() { "$root/scripts/wine-run.sh" "$@"; }
 fresh_prefix() { # fresh_prefix NAME: a new Windows of its own
-    wineserver_kill
+    kotebu_wineserver -k
     export WINEPREFIX="$work/$1"
     say "Making a fresh Wine prefix ($1)"
     run wineboot --init >/dev/null 2>&1
@@ -76,7 +65,7 @@ fresh_prefix tests
 # The test programs find Qt's DLLs where it was built, and the MinGW
 # runtime where Debian keeps it.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-qt_bin=$(ls -d "$kotebu_windows_cache"/qt-*/bin | head -n 1)
+qt_bin="$kotebu_windows_cache/qt-$(kotebu_qt_upstream)/bin"
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 pthread=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
 export WINEPATH="$(windows_path "$qt_bin");$(windows_path "$runtime");$(windows_path "$pthread")"
@@ -87,7 +76,7 @@ unset WINEPATH
 # The player's Windows: nothing there but what the installer brings.
 fresh_prefix player
 appdata="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming"
-version=$(sed -n 's/^project(KoTeBuSpecialPack VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+version=$(kotebu_version)
 say "Installing dist/kotebu-special-pack-$version-setup.exe silently"
 run "dist/kotebu-special-pack-$version-setup.exe" /S
 installed="$WINEPREFIX/drive_c/Program Files/KoTeBu Special Pack"

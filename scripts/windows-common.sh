@@ -10,10 +10,35 @@ kotebu_windows_packages=(
     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     googletest
 )
-kotebu_wine_packages=(wine wine64 xvfb xauth openbox xdotool imagemagick fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk)
+kotebu_wine_packages=(wine wine64 xvfb xauth x11-utils openbox xdotool imagemagick
+    fonts-ipafont-gothic fonts-ipafont-mincho fonts-wqy-microhei fonts-arphic-uming fonts-nanum)
 
 kotebu_windows_cache="${XDG_CACHE_HOME:-$HOME/.cache}/kotebu-windows"
-kotebu_windows_build="${KOTEBU_WINDOWS_BUILD:-build-windows}"
+kotebu_windows_build="$(realpath -m "${KOTEBU_WINDOWS_BUILD:-build-windows}")"
+# The Qt for Windows of the host's own Qt version (the Windows build runs the
+# host's moc, rcc and uic), and the game's version.
+kotebu_qt_upstream() { local v; v=$(dpkg-query -W -f='${source:Version}' qt6-base-dev); v=${v%%+*}; echo "${v%%-*}"; }
+kotebu_version() { sed -n 's/^project(KoTeBuSpecialPack VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt; }
+
+# kotebu_start_x: an X server of our own on a display no one holds, with a
+# window manager, both gone with the script (sets DISPLAY and kotebu_xvfb).
+kotebu_start_x() {
+    local n display=""
+    for n in $(seq 40 99); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=":$n"; break; }
+    done
+    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    kotebu_xvfb=$!
+    export DISPLAY="$display"
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    openbox >/dev/null 2>&1 &
+}
+
+# kotebu_wineserver ARGS: the prefix's wineserver (-k ends it).
+kotebu_wineserver() {
+    if [ -x /usr/lib/wine/wineserver64 ]; then /usr/lib/wine/wineserver64 "$@" 2>/dev/null || true
+    else wineserver "$@" 2>/dev/null || true; fi
+}
 
 # fetch_debian_source PACKAGE VERSION FOLDER
 # Fetches and unpacks the Debian source package (its patches applied) into
@@ -48,7 +73,8 @@ for path in sorted(glob.glob("/etc/apt/sources.list.d/*.sources")):
 open(sys.argv[1], "w").write("\n".join(lines) + "\n")
 PY
     local options=(-o Dir::Etc::sourcelist="$apt/sources.list" -o Dir::Etc::sourceparts=-
-                   -o Dir::State::Lists="$apt/lists" -o Dir::Cache="$apt/cache" -o Debug::NoLocking=true)
+                   -o Dir::State::Lists="$apt/lists" -o Dir::Cache="$apt/cache" -o Debug::NoLocking=true
+                   -o APT::Sandbox::User="$(id -un)")
     # A source list that has no sources fails its part of the update; the
     # fetch below tells whether what is needed came.
     apt-get -qq "${options[@]}" update || true

@@ -27,8 +27,8 @@ bool flushToDisk(QFile &file)
     return handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle);
 }
 
-// A hidden or archived state file stays so. A read-only one is not
-// replaced at all (Windows refuses), and the save says so.
+// A hidden or archived state file stays so. (A read-only one Windows
+// refuses to replace, and the save then says it could not save.)
 void keepModeOf(const QString &original, QFile &copy)
 {
     const DWORD attributes = GetFileAttributesW(wide(QDir::toNativeSeparators(original)));

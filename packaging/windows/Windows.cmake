@@ -29,6 +29,7 @@ install(TARGETS kotebu RUNTIME DESTINATION .)
 # The game files as the original keeps them on Windows: the picture folders
 # of the start template end with "\".
 install(DIRECTORY ${KOTEBU_GAME_FILES_DIR}/ DESTINATION game PATTERN KTBSPST.INI EXCLUDE)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${KOTEBU_GAME_FILES_DIR}/KTBSPST.INI)
 file(READ ${KOTEBU_GAME_FILES_DIR}/KTBSPST.INI kotebu_template)
 string(REGEX REPLACE "(Path=[^\r\n]*)/" "\\1\\\\" kotebu_template "${kotebu_template}")
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/windows-game/KTBSPST.INI "${kotebu_template}")

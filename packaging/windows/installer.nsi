@@ -24,7 +24,6 @@ BrandingText "${PRODUCT} ${VERSION}"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
-!define MUI_FINISHPAGE_RUN "$INSTDIR\${PROGRAM}"
 !insertmacro MUI_PAGE_LICENSE "${STAGING}\LICENSE.txt"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES

@@ -150,7 +150,9 @@ Expected model(const std::vector<QByteArray> &lines, const QString &section, con
         if (equals >= 0 && QString::fromUtf8(record.left(equals)).toUpper() == key.toUpper()) {
             e.keyLine = i;
             // UTF-8, or what the original wrote on Japanese Windows, or
-            // UTF-8 with its replacement characters.
+            // UTF-8 with its replacement characters. Code page 932 itself is
+            // the system's to decode (IniTest holds a folder the original
+            // wrote); what this model checks is which reading each line gets.
             const QByteArray bytes = record.mid(equals + 1);
             QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
             const QString utf8 = decode(bytes);
