@@ -114,6 +114,16 @@ protected:
 
 RegionalFaces *filter = nullptr;
 
+// The installed faces that the Windows face `windowsName` stands for in the
+// current language; empty for no Windows face of the windows'.
+QStringList regionalFamilies(const QString &windowsName)
+{
+    for (const WindowsName &name : WindowsNames)
+        if (windowsName == QString::fromUtf8(name.name))
+            return installed[int(name.face)];
+    return {};
+}
+
 } // namespace
 
 void installFonts(const QString &language)
@@ -137,13 +147,14 @@ void installFonts(const QString &language)
     }
 
     // Widgets that name no font of their own take the proportional Gothic,
-    // so captions never fall back to a Latin-only face.
+    // so captions never fall back to a Latin-only face; with none of the
+    // region's installed, the desktop's own font.
+    static const QFont desktopFont = QGuiApplication::font();
+    QFont font = desktopFont;
     const QStringList base = installed[int(Face::PGothic)];
-    if (!base.isEmpty()) {
-        QFont font = QGuiApplication::font();
+    if (!base.isEmpty())
         font.setFamilies(base);
-        QGuiApplication::setFont(font);
-    }
+    QGuiApplication::setFont(font);
 
     // The windows' fonts are given the faces by name before they show. In
     // another region a Windows face that is installed (the design's own, on
@@ -154,14 +165,6 @@ void installFonts(const QString &language)
         filter = new RegionalFaces(QCoreApplication::instance());
         QCoreApplication::instance()->installEventFilter(filter);
     }
-}
-
-QStringList regionalFamilies(const QString &windowsName)
-{
-    for (const WindowsName &name : WindowsNames)
-        if (windowsName == QString::fromUtf8(name.name))
-            return installed[int(name.face)];
-    return {};
 }
 
 QFont regionalFont(const QFont &font)

@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QString>
-#include <QStringList>
 
 namespace kotebu {
 
@@ -25,14 +24,9 @@ namespace kotebu {
 // with another language serves the windows made after.
 void installFonts(const QString &language);
 
-// The installed faces, best first, that the Windows face `windowsName` is
-// drawn with in the language installFonts() was given; empty for a name that
-// is no Windows face of the windows', or when no face of the region is
-// installed.
-QStringList regionalFamilies(const QString &windowsName);
-
-// `font` with its Windows face replaced by regionalFamilies(); any other font
-// as it is.
+// `font` with its Windows face replaced by the installed faces, best first,
+// that stand for it in the language installFonts() was given; any other
+// font, or one whose region has no face installed, as it is.
 QFont regionalFont(const QFont &font);
 
 } // namespace kotebu
