@@ -4,9 +4,15 @@ accessibility bus as a screen reader does, with the Orca screen reader
 listening:
 
     on-x11.sh play_by_keys.py PROGRAM GAME_FILES
+    on-x11.sh play_by_keys.py PROGRAM GAME_FILES --nights TS_FILE...
 
 (KOTEBU_SHOW_SPEECH=1 prints all Orca said, KOTEBU_ORCA_RECORD=FILE keeps
 Orca's whole record.)
+
+With --nights, the game starts once in each language of the translation
+files named instead, as a desktop in that language starts it: the first game
+chosen by its key, Start pressed, and Orca must speak her birthday and the
+night's message in that language, as the translation has them.
 
 The heroine is 28 with the information to read the enemy book: the first
 adventure is the boss, beaten for certain. Chooses the game in the
@@ -24,6 +30,7 @@ its score.
 
 import os
 import pty
+import xml.etree.ElementTree
 import re
 import shutil
 import signal
@@ -372,8 +379,58 @@ def play(root):
         raise Failure("the ending did not mark the game finished: Gaming=%r" % saved(folder, "Gaming"))
 
 
+def translations(ts_file):
+    """The messages of a Qt Linguist file: (context, source) to translation."""
+    table = {}
+    for context in xml.etree.ElementTree.parse(ts_file).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            table[(name, message.findtext("source"))] = message.findtext("translation")
+    return table
+
+
+def hear_nights(root, ts_files):
+    """The first night in each language, heard through Orca."""
+    orca = Orca(root)
+    try:
+        for ts_file in ts_files:
+            language = os.path.basename(ts_file)[len("kotebu_"):-len(".ts")]
+            words = translations(ts_file)
+            birthday = words[("DayEvents", "ことぶは%1才になった。")].replace("%1", "28")
+            night = words[("DayEvents", NIGHT_MESSAGE)]
+            folder = game_folder(os.path.join(root, language))
+            env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", SDL_AUDIODRIVER="dummy",
+                       LANGUAGE=language, LANG="C.UTF-8")
+            game = subprocess.Popen([PROGRAM], cwd=folder, env=env)
+            try:
+                app = wait_for("the game on the accessibility bus", lambda: application(game.pid))
+                selector_title = words[("Form7", "ＫｏＴｅＢｕ　Ｓｐｅｃｉａｌ　Ｐａｃｋ　Ｓｅｌｅｃｔｅｒ")]
+                wait_for("the %s selector" % language, lambda: active_window(app, selector_title), timeout=60)
+                press(ord("1"))
+                wait_for("the %s start screen" % language, lambda: active_window(app, words[("Form8", "KoTeBu ｽﾀｰﾄ")]))
+                press(KEY_RETURN)
+                orca.wait_spoken("her birthday in %s" % language, birthday)
+                orca.wait_spoken("the night in %s" % language, night)
+            finally:
+                game.kill()
+                game.wait()
+    finally:
+        said = orca.stop()
+    if os.environ.get("KOTEBU_SHOW_SPEECH"):
+        print("Orca said:\n  " + "\n  ".join(said))
+
+
 def main():
     root = tempfile.mkdtemp()
+    if sys.argv[3:4] == ["--nights"]:
+        try:
+            hear_nights(root, sys.argv[4:])
+        except Failure as failure:
+            sys.exit("FAILED: %s" % failure)
+        finally:
+            shutil.rmtree(root, ignore_errors=True)
+        print("Orca spoke the first night in %s" % ", ".join(os.path.basename(f) for f in sys.argv[4:]))
+        return
     try:
         play(root)
     except Failure as failure:
