@@ -20,6 +20,7 @@
 #include "Form7.h"
 #include "Form8.h"
 #include "Fonts.h"
+#include "Language.h"
 #include "Main.h"
 #include "Sound.h"
 #include "Lyrics.h"
@@ -27,6 +28,7 @@
 #include "SoundFiles.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -249,8 +251,10 @@ int main(int argc, char *argv[])
         if (!theme.open(QIODevice::WriteOnly) || theme.write(test::makeEveryPresetMidi(std::atoi(bytes))) < 0)
             return 1;
     }
+    // The desktop's language, as main() takes it (LANGUAGE=ko bench/run.sh).
+    const QString language = installTranslations(QLocale::system().uiLanguages());
     installWidgetPlatform();
-    installFonts(QStringLiteral("ja"));
+    installFonts(language);
     installSound();
 
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("day");
