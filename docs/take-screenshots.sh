@@ -6,7 +6,7 @@
 #             writes NAME@2x.png (a 256-colour palette keeps them small)
 #   SHOTS="selector first-night"   keeps only the shots named (default: all)
 #   LANGUAGE=en   plays the game in that language (en, zh_CN, zh_TW, ko) and
-#                 writes NAME-en.png
+#                 writes NAME-<language>.png
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${BUILD_DIR:-build-release}"
