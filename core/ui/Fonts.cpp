@@ -160,7 +160,7 @@ void installFonts(const QString &language)
     // another region a Windows face that is installed (the design's own, on
     // a Windows with Japanese fonts) is the wrong one; and Windows answers a
     // face it lacks with one of its own choosing, never asking Qt's
-    // substitutes (under Wine a Chinese Ming face drew the Japanese game).
+    // substitutes (under Wine, Qt took AR PL UMing CN for ＭＳ ゴシック).
     if (!filter && QCoreApplication::instance()) {
         filter = new RegionalFaces(QCoreApplication::instance());
         QCoreApplication::instance()->installEventFilter(filter);
