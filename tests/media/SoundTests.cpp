@@ -394,7 +394,7 @@ TEST_F(OfflineSound, WaveOverTheThemeIsMixedAndClamped)
 }
 
 // The real device on SDL's dummy driver, which renders at about real time.
-TEST(DeviceSound, ThemePlaysOnItsOwnTheDeviceClosesAfterItsEndAndOpensForTheNextSound)
+TEST(SdlDevice, ThemePlaysOnItsOwnTheDeviceClosesAfterItsEndAndOpensForTheNextSound)
 {
     ASSERT_TRUE(haveSoundFont()) << "no General MIDI SoundFont: install the Debian package timgm6mb-soundfont";
     Sandbox box;
@@ -439,7 +439,7 @@ TEST(DeviceSound, ThemePlaysOnItsOwnTheDeviceClosesAfterItsEndAndOpensForTheNext
     setSoundSystem(nullptr);
 }
 
-TEST(DeviceSound, NoAudioDeviceMeansSilenceNotFailure)
+TEST(SdlDevice, NoAudioDeviceMeansSilenceNotFailure)
 {
     Sandbox box;
     ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
@@ -461,7 +461,7 @@ TEST(DeviceSound, NoAudioDeviceMeansSilenceNotFailure)
     setDefaultSound({});
 }
 
-TEST(DeviceSound, InstallingOpensNothingUntilTheFirstSound)
+TEST(SdlDevice, InstallingOpensNothingUntilTheFirstSound)
 {
     installSound();
     auto *installed = dynamic_cast<SdlSound *>(&sound());
