@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QRawFont>
 #include <QWidget>
 
 #include <array>
@@ -124,7 +126,62 @@ QStringList regionalFamilies(const QString &windowsName)
     return {};
 }
 
+// The name the font list gives the installed face `family`, or an empty
+// string when none is installed. The list names a face in the desktop's
+// language where the face has a name in it: IPAゴシック on a Japanese desktop,
+// 나눔고딕 on a Korean one, 黑体 for SimHei on a Chinese Windows. Asked for a
+// face it lacks, the system answers with another, whose own names tell.
+QString listedName(const QString &family, const QStringList &listed)
+{
+    if (listed.contains(family, Qt::CaseInsensitive))
+        return family;
+    QFont font(family);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    if (!familyNames(font).contains(family, Qt::CaseInsensitive))
+        return {};
+    const QString name = QFontInfo(font).family();
+    return listed.contains(name, Qt::CaseInsensitive) ? name : QString();
+}
+
+quint16 bigEndian16(const QByteArray &data, qsizetype at)
+{
+    return quint16((quint8(data[at]) << 8) | quint8(data[at + 1]));
+}
+
 } // namespace
+
+QStringList familyNames(const QFont &font)
+{
+    // The font's 'name' table: a header of three 16-bit numbers, then a
+    // record of six for each name; family names are names 1 and 16, in
+    // UTF-16 on the Unicode and Windows platforms, in Latin on the Mac's.
+    const QByteArray table = QRawFont::fromFont(font).fontTable("name");
+    QStringList names;
+    if (table.size() < 6)
+        return names;
+    const int count = bigEndian16(table, 2);
+    const int strings = bigEndian16(table, 4);
+    for (int i = 0; i < count && 6 + 12 * (i + 1) <= table.size(); ++i) {
+        const qsizetype record = 6 + 12 * i;
+        const int platform = bigEndian16(table, record);
+        const int encoding = bigEndian16(table, record + 2);
+        const int nameId = bigEndian16(table, record + 6);
+        const int length = bigEndian16(table, record + 8);
+        const qsizetype offset = strings + bigEndian16(table, record + 10);
+        if ((nameId != 1 && nameId != 16) || offset + length > table.size())
+            continue;
+        QString name;
+        if (platform == 0 || platform == 3) {
+            for (int at = 0; at + 1 < length; at += 2)
+                name += QChar(bigEndian16(table, offset + at));
+        } else if (platform == 1 && encoding == 0) {
+            name = QString::fromLatin1(table.mid(offset, length));
+        }
+        if (!name.isEmpty() && !names.contains(name))
+            names << name;
+    }
+    return names;
+}
 
 void installFonts(const QString &language)
 {
@@ -132,9 +189,11 @@ void installFonts(const QString &language)
     const QStringList families = QFontDatabase::families();
     for (int face = 0; face < FaceCount; ++face) {
         installed[face].clear();
-        for (const QString &family : region.candidates[face])
-            if (families.contains(family, Qt::CaseInsensitive) && !installed[face].contains(family))
-                installed[face] << family;
+        for (const QString &family : region.candidates[face]) {
+            const QString name = listedName(family, families);
+            if (!name.isEmpty() && !installed[face].contains(name))
+                installed[face] << name;
+        }
     }
 
     // A font named in code by its Windows name finds the region's faces when

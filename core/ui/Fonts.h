@@ -29,4 +29,9 @@ void installFonts(const QString &language);
 // font, or one whose region has no face installed, as it is.
 QFont regionalFont(const QFont &font);
 
+// Every family name the face `font` resolves to carries, in each language it
+// names itself in ("IPAGothic" and "IPAゴシック"). The desktop lists a face by
+// its name in the desktop's language, so a face is known by any of these.
+QStringList familyNames(const QFont &font);
+
 } // namespace kotebu
