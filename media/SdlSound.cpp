@@ -7,7 +7,6 @@
 #include "FileNames.h"
 #include "MidiFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 #include <fluidsynth.h>
@@ -16,34 +15,17 @@
 
 namespace kotebu {
 
-namespace {
-
-SdlSound *realSound = nullptr;
-
-// Runs while QApplication is being destroyed, so the device closes before
-// the synthesiser it renders from, and before anything Qt tears down.
-void releaseSound()
-{
-    if (&sound() == realSound)
-        setSoundSystem(nullptr);
-    delete realSound;
-    realSound = nullptr;
-}
-
-} // namespace
-
 void installSound()
 {
-    if (!realSound) {
+    installProgramSound([] {
         SdlSound::describeToSoundServer();
         // Cheap: the device opens with the first sound, and the SoundFont
         // loads on a thread of its own while the logo plays, ready for the
         // theme.
-        realSound = new SdlSound(SdlSound::Output::Device);
-        realSound->preloadSynth(QDir::currentPath() + folderSeparator() + themeFileName());
-        qAddPostRoutine(releaseSound);
-    }
-    setSoundSystem(realSound);
+        auto sound = std::make_unique<SdlSound>(SdlSound::Output::Device);
+        sound->preloadSynth(QDir::currentPath() + folderSeparator() + themeFileName());
+        return sound;
+    });
 }
 
 SdlSound::~SdlSound()

@@ -27,6 +27,7 @@ public:
 
 SilentSound silent;
 SoundSystem *installed = nullptr;
+SoundSystem *programSound = nullptr;
 std::function<void()> defaultSound;
 
 const QString CarriedOut = QStringLiteral("The command was carried out.");
@@ -52,7 +53,27 @@ void playDefaultSound()
         QMetaObject::invokeMethod(app, [] { QApplication::beep(); }, Qt::QueuedConnection);
 }
 
+// Runs while QApplication is being destroyed, so a device closes before
+// what it plays from (the synthesiser, the theme's player), and before
+// anything Qt tears down.
+void releaseProgramSound()
+{
+    if (installed == programSound)
+        installed = nullptr;
+    delete programSound;
+    programSound = nullptr;
+}
+
 } // namespace
+
+void installProgramSound(const std::function<std::unique_ptr<SoundSystem>()> &make)
+{
+    if (!programSound) {
+        programSound = make().release();
+        qAddPostRoutine(releaseProgramSound);
+    }
+    setSoundSystem(programSound);
+}
 
 SoundSystem &sound()
 {

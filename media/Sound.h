@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 namespace kotebu {
 
@@ -49,6 +50,12 @@ void setSoundSystem(SoundSystem *system);
 // of its own meanwhile; both are released, device first, when the
 // QApplication goes away. With no device or no SoundFont the game is silent.
 void installSound();
+
+// What installSound() does on every system (each has a file of its own that
+// says how its sound system is made): makes the program's sound system with
+// `make` on the first call, installs it, and deletes it while the
+// QApplication is destroyed, before anything Qt tears down.
+void installProgramSound(const std::function<std::unique_ptr<SoundSystem>()> &make);
 
 // The theme the selector sings, a file in the game folder.
 QString themeFileName();

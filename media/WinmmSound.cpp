@@ -4,7 +4,6 @@
 // play through PlaySound. No device means silence.
 #include "DeviceSound.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 #include <windows.h>
@@ -87,25 +86,11 @@ public:
     bool hasOutput() override { return waveOutGetNumDevs() > 0 || midiOutGetNumDevs() > 0; }
 };
 
-DeviceSound *realSound = nullptr;
-
-void releaseSound()
-{
-    if (&sound() == realSound)
-        setSoundSystem(nullptr);
-    delete realSound;
-    realSound = nullptr;
-}
-
 } // namespace
 
 void installSound()
 {
-    if (!realSound) {
-        realSound = new DeviceSound(std::make_unique<WinmmDevices>());
-        qAddPostRoutine(releaseSound);
-    }
-    setSoundSystem(realSound);
+    installProgramSound([] { return std::make_unique<DeviceSound>(std::make_unique<WinmmDevices>()); });
 }
 
 } // namespace kotebu

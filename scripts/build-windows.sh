@@ -23,9 +23,6 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 source scripts/windows-common.sh
 
-started=$SECONDS
-say() { printf '== %s (%d s)\n' "$*" $((SECONDS - started)); }
-
 say "Installing what the Windows build needs"
 ensure_packages "${kotebu_windows_packages[@]}"
 

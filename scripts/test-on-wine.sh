@@ -22,9 +22,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 source scripts/windows-common.sh
-
-started=$SECONDS
-say() { printf '== %s (%d s)\n' "$*" $((SECONDS - started)); }
 fail() {
     printf 'test-on-wine: %s\n' "$*" >&2
     [ -z "${DISPLAY:-}" ] || import -window root "${shots:-.}/failure-wine.png" 2>/dev/null || true

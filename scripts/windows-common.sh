@@ -1,6 +1,10 @@
 # What scripts/build-windows.sh and scripts/test-on-wine.sh share. Sourced
 # after scripts/packages.sh.
 
+# say STEP: what the script does now, with its seconds so far.
+kotebu_started=$SECONDS
+say() { printf '== %s (%d s)\n' "$*" $((SECONDS - kotebu_started)); }
+
 # The cross compilers, NSIS for the installer, the source tools, Wine to run
 # the result, and the host's Qt tools (moc, rcc, uic, lrelease) that the
 # Windows build runs.
