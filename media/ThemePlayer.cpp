@@ -30,7 +30,6 @@ void ThemePlayer::play(ThemeScore score)
     {
         const std::lock_guard lock(m_mutex);
         m_stopping = false;
-        m_sentAll = false;
     }
     m_thread = std::thread([this] { run(); });
 }
@@ -58,12 +57,6 @@ std::int64_t ThemePlayer::tick() const
     return m_score.tickAt(std::int64_t(elapsed * FramesPerSecond));
 }
 
-bool ThemePlayer::finished() const
-{
-    const std::lock_guard lock(m_mutex);
-    return m_sentAll;
-}
-
 void ThemePlayer::run()
 {
     const auto &messages = m_score.messages();
@@ -76,7 +69,6 @@ void ThemePlayer::run()
         m_output.send(message, message.status == 0xF0 ? m_score.sysex().data() + message.sysexAt : nullptr);
         lock.lock();
     }
-    m_sentAll = true;
 }
 
 } // namespace kotebu

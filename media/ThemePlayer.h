@@ -50,8 +50,6 @@ public:
     // The tick sounding now, held at the end once the song is over; 0 when
     // nothing plays.
     std::int64_t tick() const;
-    // True once every message has been sent (or when nothing plays).
-    bool finished() const;
 
 private:
     void run();
@@ -65,7 +63,6 @@ private:
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
     bool m_stopping = false;
-    bool m_sentAll = true;
 };
 
 } // namespace kotebu
